@@ -1,0 +1,32 @@
+#pragma once
+
+#include <span>
+
+// The main window's controls as designed: kind, twips rectangle, tab index, font and texts.
+// frmMain turns these rows into widgets in one place.
+namespace main_layout {
+
+enum class Kind { TextBox, DisplayBox, PushButton, PictureButton, Label, Shape };
+enum class Font { Default, SmallBold, LargeBold };
+
+struct Control {
+    const char* name;
+    Kind kind;
+    int left, top, width, height;  // twips, in the client area below the menu bar
+    int tabIndex;                  // -1: takes no focus
+    Font font;
+    const char* caption;
+    const char* toolTip;
+    const char* picture;         // resource path of a picture button's image
+    const char* accessibleName;  // for text boxes and the indicator
+};
+
+std::span<const Control> controls();
+
+inline constexpr int kClientWidth = 15240;
+inline constexpr int kClientHeight = 10710;
+inline constexpr int kStatusBarHeight = 255;
+inline constexpr int kStatusPanel1Width = 8000;
+inline constexpr int kStatusPanel2Width = 1440;
+
+}  // namespace main_layout

@@ -1,0 +1,21 @@
+#include <QApplication>
+#include <QPointer>
+
+#include "TicklotVersion.h"
+#include "frmMain.h"
+
+int main(int argc, char* argv[]) {
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QString::fromUtf8(ticklot_version::kTitle));
+    QApplication::setApplicationVersion(QString::fromUtf8(ticklot_version::kVersionText));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/clock.svg")));
+
+    // Closing the main window discards it; the program ends when its last window is closed.
+    QPointer<frmMain> window = new frmMain();
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->start();
+    const int status = QApplication::exec();
+    delete window.data();
+    return status;
+}

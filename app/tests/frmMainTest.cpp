@@ -1,0 +1,203 @@
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QtTest>
+
+#include "IndicatorShape.h"
+#include "MainModule.h"
+#include "PanelStatusBar.h"
+#include "frmMain.h"
+
+class FrmMainTest : public QObject {
+    Q_OBJECT
+
+  private:
+    template <typename T>
+    T* child(QObject& window, const char* name) {
+        T* found = window.findChild<T*>(QString::fromUtf8(name));
+        if (!found) qFatal("no child %s", name);
+        return found;
+    }
+
+  private slots:
+    void init() { MainModule::reset(); }
+
+    void buildsTheWindowAsDesigned() {
+        frmMain window;
+        window.show();
+        QCOMPARE(window.windowTitle(), QStringLiteral("Ticklot"));
+        QVERIFY(!window.windowIcon().isNull());
+        const QWidget* client = window.centralWidget();
+        auto* status = child<PanelStatusBar>(window, "StatusBar1");
+        QCOMPARE(client->width(), 1016);
+        QCOMPARE(client->height() + status->height(), 714);
+        QCOMPARE(status->height(), 17);
+        QCOMPARE(child<QLabel>(*status, "StatusBar1Panel1")->width(), 533);
+        QCOMPARE(child<QLabel>(*status, "StatusBar1Panel2")->width(), 96);
+    }
+
+    void placesControlsAtTheirDesignedPixels_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("geometry");
+        QTest::newRow("txtebaytime") << "txtebaytime" << QRect(24, 80, 129, 33);
+        QTest::newRow("txtauctionend") << "txtauctionend" << QRect(24, 144, 129, 33);
+        QTest::newRow("txtTimer") << "txtTimer" << QRect(24, 208, 129, 33);
+        QTest::newRow("Shape1") << "Shape1" << QRect(160, 208, 33, 33);
+        QTest::newRow("cmdStart") << "cmdStart" << QRect(24, 264, 105, 25);
+        QTest::newRow("cmdEnd") << "cmdEnd" << QRect(24, 296, 105, 25);
+        QTest::newRow("Label1") << "Label1" << QRect(24, 64, 105, 17);
+        QTest::newRow("cmdHome") << "cmdHome" << QRect(216, 16, 41, 33);
+        QTest::newRow("cmdBack") << "cmdBack" << QRect(256, 16, 33, 33);
+        QTest::newRow("cmdTime") << "cmdTime" << QRect(384, 16, 33, 33);
+        QTest::newRow("txtAddress") << "txtAddress" << QRect(216, 56, 745, 19);
+        QTest::newRow("cmdGo") << "cmdGo" << QRect(968, 56, 25, 17);
+    }
+
+    void placesControlsAtTheirDesignedPixels() {
+        QFETCH(QString, name);
+        QFETCH(QRect, geometry);
+        frmMain window;
+        auto* widget = window.findChild<QWidget*>(name);
+        QVERIFY(widget);
+        QCOMPARE(widget->geometry(), geometry);
+    }
+
+    void keepsControlsInPlaceWhenResized() {
+        frmMain window;
+        window.show();
+        window.resize(500, 300);
+        QCOMPARE(child<QLineEdit>(window, "txtAddress")->geometry(), QRect(216, 56, 745, 19));
+        auto* status = child<PanelStatusBar>(window, "StatusBar1");
+        QCOMPARE(status->width(), 500);
+        QCOMPARE(status->geometry().bottom(), window.height() - 1);
+    }
+
+    void showsCaptionsTooltipsAndFonts() {
+        frmMain window;
+        QCOMPARE(child<QPushButton>(window, "cmdStart")->text(),
+                 QStringLiteral("S&tart Countdown"));
+        QCOMPARE(child<QPushButton>(window, "cmdEnd")->text(), QStringLiteral("St&op Countdown"));
+        QCOMPARE(child<QPushButton>(window, "cmdGo")->toolTip(), QStringLiteral("Go"));
+        QCOMPARE(child<QPushButton>(window, "cmdTime")->toolTip(),
+                 QStringLiteral("Go to Ebay time Map"));
+        QCOMPARE(child<QLabel>(window, "Label1")->text(), QStringLiteral("Current PST Time"));
+        QCOMPARE(child<QLabel>(window, "Label2")->text(), QStringLiteral("Auction End Time"));
+        QCOMPARE(child<QLabel>(window, "Label3")->text(), QStringLiteral("Countdown Timer"));
+        for (const char* name :
+             {"cmdHome", "cmdBack", "cmdForward", "cmdRefresh", "cmdStop", "cmdTime"}) {
+            auto* button = child<QPushButton>(window, name);
+            QVERIFY2(button->text().isEmpty(), name);
+            QVERIFY2(!button->icon().isNull(), name);
+            QCOMPARE(button->accessibleName(), button->toolTip());
+        }
+        QVERIFY(child<QLineEdit>(window, "txtebaytime")->font().bold());
+        QCOMPARE(child<QLineEdit>(window, "txtebaytime")->font().pointSizeF(), 18.0);
+        QCOMPARE(child<QLabel>(window, "Label1")->font().pointSizeF(), 8.25);
+        QVERIFY(child<QLineEdit>(window, "txtebaytime")->isReadOnly());
+        QVERIFY(child<QLineEdit>(window, "txtTimer")->isReadOnly());
+        QVERIFY(!child<QLineEdit>(window, "txtauctionend")->isReadOnly());
+        QVERIFY(!child<QLineEdit>(window, "txtAddress")->isReadOnly());
+    }
+
+    void namesBoxesForScreenReaders() {
+        frmMain window;
+        QCOMPARE(child<QLineEdit>(window, "txtebaytime")->accessibleName(),
+                 QStringLiteral("Current PST Time"));
+        QCOMPARE(child<QLineEdit>(window, "txtauctionend")->accessibleName(),
+                 QStringLiteral("Auction End Time"));
+        QCOMPARE(child<QLineEdit>(window, "txtTimer")->accessibleName(),
+                 QStringLiteral("Countdown Timer"));
+        QCOMPARE(child<QLineEdit>(window, "txtAddress")->accessibleName(),
+                 QStringLiteral("Address"));
+        auto* shape = child<IndicatorShape>(window, "Shape1");
+        QCOMPARE(shape->accessibleName(), QStringLiteral("Countdown indicator"));
+        shape->setBackColor(255);
+        QCOMPARE(shape->accessibleDescription(), QStringLiteral("red"));
+        shape->setBackColor(65280);
+        QCOMPARE(shape->accessibleDescription(), QStringLiteral("green"));
+    }
+
+    void buildsTheMenuBar() {
+        frmMain window;
+        QStringList titles;
+        for (QAction* action : window.menuBar()->actions()) titles << action->text();
+        QCOMPARE(titles, (QStringList{"&File", "&Edit", "&Browse", "&Help"}));
+
+        auto captions = [&](const char* menu) {
+            QStringList items;
+            for (QAction* action : child<QMenu>(window, menu)->actions())
+                items << (action->isSeparator() ? QStringLiteral("-") : action->text());
+            return items;
+        };
+        QCOMPARE(captions("mnuFile"), QStringList{"E&xit"});
+        QCOMPARE(captions("mnuBarEdit"), (QStringList{"Cu&t", "&Copy", "&Paste"}));
+        QCOMPARE(captions("mnuTools"),
+                 (QStringList{"Home", "Back", "Forward", "Refresh", "Ebay Time"}));
+        QCOMPARE(captions("mnuHelp"), (QStringList{"Contents", "-", "About"}));
+        QCOMPARE(child<QAction>(window, "mnuExit")->shortcut(), QKeySequence("Ctrl+Q"));
+        QCOMPARE(child<QAction>(window, "mnuContents")->shortcut(), QKeySequence("F1"));
+    }
+
+    void tabsThroughControlsByTabIndex() {
+        frmMain window;
+        QStringList order;
+        QWidget* widget = child<QWidget>(window, "txtebaytime");
+        for (int i = 0; i < 12; ++i) {
+            order << widget->objectName();
+            widget = widget->nextInFocusChain();
+            while (widget->focusPolicy() == Qt::NoFocus) widget = widget->nextInFocusChain();
+        }
+        QCOMPARE(order, (QStringList{"txtebaytime", "txtauctionend", "txtTimer", "cmdStart",
+                                     "cmdEnd", "txtAddress", "cmdHome", "cmdBack", "cmdForward",
+                                     "cmdStop", "cmdTime", "cmdRefresh"}));
+    }
+
+    void firstTicksShowTheClockAndTheLongDate() {
+        frmMain window;
+        window.start();
+        auto* clock = child<QLineEdit>(window, "txtebaytime");
+        QVERIFY(clock->text().isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(!clock->text().isEmpty(), 1000);
+        QVERIFY(QRegularExpression("^([1-9]|1[0-9]|2[0-3]|0):[0-5][0-9]:[0-5][0-9]$")
+                    .match(clock->text())
+                    .hasMatch());
+        auto* status = child<PanelStatusBar>(window, "StatusBar1");
+        QCOMPARE(status->panelText(2),
+                 QLocale::system().toString(QDate::currentDate(), QLocale::LongFormat));
+        QVERIFY(status->panelText(1).isEmpty());
+        QVERIFY(child<QLineEdit>(window, "txtTimer")->text().isEmpty());
+        QVERIFY(child<IndicatorShape>(window, "Shape1")->isHidden());
+    }
+
+    void showsThePacificTimeOfTheBiasCapturedAtLoad() {
+        frmMain window;
+        window.Form_Load();
+        window.Timer1_Timer();
+        const QDateTime utc = QDateTime::currentDateTimeUtc();
+        const QTime pacific =
+            utc.addSecs(-8 * 3600 - (utc.toLocalTime().offsetFromUtc() -
+                                     QTimeZone::systemTimeZone().standardTimeOffset(utc)))
+                .time();
+        const QTime shown =
+            QTime::fromString(child<QLineEdit>(window, "txtebaytime")->text(), "H:mm:ss");
+        QVERIFY(shown.isValid());
+        QVERIFY2(qAbs(shown.secsTo(pacific)) <= 1 || qAbs(shown.secsTo(pacific)) >= 86399,
+                 qPrintable(shown.toString() + " vs " + pacific.toString()));
+    }
+
+    void exitEndsTheEventLoopAtOnce() {
+        frmMain window;
+        window.start();
+        QTimer::singleShot(0, &window, [&] { child<QAction>(window, "mnuExit")->trigger(); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+    }
+};
+
+QTEST_MAIN(FrmMainTest)
+#include "frmMainTest.moc"

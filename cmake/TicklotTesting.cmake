@@ -1,0 +1,31 @@
+# Helpers that register test executables with CTest.
+if(TICKLOT_BUILD_TESTS)
+    enable_testing()
+    find_package(GTest REQUIRED)
+    include(GoogleTest)
+endif()
+
+set(TICKLOT_TEST_RUNTIME_DIR ${CMAKE_BINARY_DIR}/test-runtime)
+file(MAKE_DIRECTORY ${TICKLOT_TEST_RUNTIME_DIR})
+file(CHMOD ${TICKLOT_TEST_RUNTIME_DIR} DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+
+# A GoogleTest executable for plain C++ code.
+function(ticklot_gtest name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
+endfunction()
+
+# A QtTest executable run on the offscreen platform, so it needs no display.
+function(ticklot_qtest name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Test)
+    add_test(NAME ${name} COMMAND ${name})
+    # Qt and its plugins keep caches for the life of the process; LeakSanitizer reports
+    # them as leaks, so leak detection is left to the plain C++ tests.
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT
+        "QT_QPA_PLATFORM=offscreen;XDG_RUNTIME_DIR=${TICKLOT_TEST_RUNTIME_DIR};ASAN_OPTIONS=detect_leaks=0;QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu"
+        TIMEOUT 120)
+endfunction()

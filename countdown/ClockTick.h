@@ -1,0 +1,12 @@
+#pragma once
+
+#include "LocalClock.h"
+#include "MainView.h"
+
+namespace countdown {
+
+// One tick of the main window's timer: the Pacific clock into the clock box, the countdown,
+// the indicator, and the local long date into status panel 2, in that order.
+void runTick(MainView& view, const LocalClock& clock);
+
+}  // namespace countdown

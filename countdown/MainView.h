@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace countdown {
+
+// The three time boxes of the main window.
+enum class TimeBox { EbayTime, AuctionEnd, Timer };
+
+// A colour as 0x00BBGGRR.
+using Colour = std::uint32_t;
+inline constexpr Colour kGreen = 65280;
+inline constexpr Colour kRed = 255;
+
+// What the clock and countdown need of the main window. The texts in the boxes are the values
+// the logic works on; the window caches nothing.
+class MainView {
+  public:
+    virtual ~MainView() = default;
+    virtual std::string text(TimeBox box) const = 0;
+    virtual void setText(TimeBox box, const std::string& text) = 0;
+    // Paints the box at once instead of at the next idle repaint.
+    virtual void repaintNow(TimeBox box) = 0;
+    virtual void setIndicatorVisible(bool visible) = 0;
+    // Panels count from 1.
+    virtual void setStatusPanelText(int panel, const std::string& text) = 0;
+};
+
+}  // namespace countdown

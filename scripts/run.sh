@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Ticklot and starts it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DTICKLOT_BUILD_TESTS=OFF -DTICKLOT_BUILD_BENCH=OFF >/dev/null
+cmake --build build-release --target ticklot
+exec build-release/app/ticklot "$@"

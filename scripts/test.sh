@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds every target with AddressSanitizer and
+# UndefinedBehaviorSanitizer and runs every test headless. Exits non-zero on any failure.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh --test
+cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTICKLOT_SANITIZE=ON >/dev/null
+cmake --build build-test
+# No test may reach a display other than its own.
+unset DISPLAY WAYLAND_DISPLAY
+cd build-test
+ctest --output-on-failure --parallel 2 --timeout 600

@@ -1,0 +1,90 @@
+"""Drives the real Ticklot binary through the accessibility interface (AT-SPI).
+
+Run inside a private D-Bus session and an X server (see run_e2e.sh) with Debian's python3,
+which has pyatspi.
+"""
+import os
+import signal
+import subprocess
+import time
+
+import pyatspi
+
+
+class TicklotApp:
+    def __init__(self, binary, env=None, timeout=15.0):
+        self.env = dict(os.environ)
+        self.env.update(env or {})
+        self.env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
+        # Qt joins the accessibility bus only if it is already running when the program
+        # starts; asking for the desktop starts it.
+        pyatspi.Registry.getDesktop(0)
+        self.process = subprocess.Popen([binary], env=self.env)
+        self.root = self._wait_for_app(timeout)
+
+    def _wait_for_app(self, timeout):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            if self.process.poll() is not None:
+                raise RuntimeError("ticklot exited early with %s" % self.process.returncode)
+            desktop = pyatspi.Registry.getDesktop(0)
+            for i in range(desktop.childCount):
+                app = desktop.getChildAtIndex(i)
+                if app is not None and app.name == "Ticklot" and self._has_frame(app):
+                    return app
+            time.sleep(0.2)
+        raise TimeoutError("ticklot did not register with the accessibility bus")
+
+    def _has_frame(self, app):
+        try:
+            return any(c.getRoleName() == "frame" for c in app)
+        except Exception:
+            return False
+
+    def find(self, name, role=None, timeout=5.0):
+        """The first accessible below the application with this name (and role name)."""
+        deadline = time.monotonic() + timeout
+        while True:
+            found = pyatspi.findDescendant(
+                self.root,
+                lambda a: a is not None and a.name == name
+                and (role is None or a.getRoleName() == role))
+            if found is not None or time.monotonic() > deadline:
+                if found is None:
+                    raise LookupError("no accessible %r (%s)" % (name, role))
+                return found
+            time.sleep(0.1)
+
+    def frame(self, title):
+        for child in self.root:
+            if child.getRoleName() in ("frame", "dialog") and child.name == title:
+                return child
+        raise LookupError("no window %r" % title)
+
+    @staticmethod
+    def text(accessible):
+        text = accessible.queryText()
+        return text.getText(0, text.characterCount)
+
+    def wait_for_text(self, accessible, predicate, timeout=5.0):
+        deadline = time.monotonic() + timeout
+        value = self.text(accessible)
+        while not predicate(value):
+            if time.monotonic() > deadline:
+                raise AssertionError("text stayed %r" % value)
+            time.sleep(0.05)
+            value = self.text(accessible)
+        return value
+
+    def wait_exit(self, timeout=10.0):
+        return self.process.wait(timeout=timeout)
+
+    def kill(self):
+        if self.process.poll() is None:
+            self.process.send_signal(signal.SIGKILL)
+            self.process.wait()
+
+
+def press_keys(*keys):
+    """Sends a key combination to the focused window through xdotool."""
+    subprocess.run(["xdotool", "key", "--clearmodifiers"] + list(keys), check=True)
