@@ -7,7 +7,7 @@ namespace platform {
 
 // Fires every 100 ms, just after each tenth of a second of the PC clock. The timer is re-aimed
 // at the next boundary on every tick, so ticks never drift against the clock and a new second
-// is shown within a few milliseconds of the clock reaching it.
+// is shown about a millisecond after the clock reaches it.
 class TickSource : public QObject {
     Q_OBJECT
   public:
@@ -19,8 +19,9 @@ class TickSource : public QObject {
     void stop();
     bool isActive() const;
 
-    // Milliseconds from the given wall-clock time to just after the next period boundary.
-    static int delayToNextBoundary(qint64 wallClockMs);
+    // Whole milliseconds from the given wall-clock time (microseconds since the epoch) to just
+    // after the next period boundary: 1 to 100.
+    static int delayToNextBoundary(qint64 wallClockUs);
 
   signals:
     void tick();
