@@ -1,0 +1,48 @@
+#include "SecondLags.h"
+
+#include <QStringList>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr std::int64_t kNsPerSecond = 1'000'000'000;
+
+int secondOfDay(const QString& hms) {
+    const QStringList parts = hms.split(u':');
+    if (parts.size() != 3) return -1;
+    return parts[0].toInt() * 3600 + parts[1].toInt() * 60 + parts[2].toInt();
+}
+
+std::int64_t floorMod(std::int64_t value, std::int64_t divisor) {
+    return ((value % divisor) + divisor) % divisor;
+}
+
+double percentile(const std::vector<double>& sorted, double fraction) {
+    const auto rank = static_cast<std::size_t>(std::ceil(fraction * sorted.size()));
+    return sorted[std::max<std::size_t>(rank, 1) - 1];
+}
+
+}  // namespace
+
+SecondLags secondLags(const std::vector<ShownTexts::Shown>& shown) {
+    SecondLags result;
+    for (std::size_t i = 1; i < shown.size(); ++i) {
+        const int second = secondOfDay(shown[i].text);
+        const int previous = secondOfDay(shown[i - 1].text);
+        if (second < 0 || previous < 0) continue;
+        result.missedSeconds += static_cast<int>(floorMod(second - previous, 86400)) - 1;
+
+        const std::int64_t wallSecond = shown[i].wallNs / kNsPerSecond;
+        const std::int64_t back = floorMod(wallSecond - second % 60, 60);
+        const std::int64_t boundaryNs = (wallSecond - back) * kNsPerSecond;
+        result.lagsMs.push_back(static_cast<double>(shown[i].wallNs - boundaryNs) / 1e6);
+    }
+    return result;
+}
+
+LagSummary summarize(std::vector<double> lagsMs) {
+    if (lagsMs.empty()) return {};
+    std::sort(lagsMs.begin(), lagsMs.end());
+    return {percentile(lagsMs, 0.50), percentile(lagsMs, 0.99), lagsMs.back()};
+}
