@@ -3,6 +3,7 @@
 Run inside a private D-Bus session and an X server (see run_e2e.sh) with Debian's python3,
 which has pyatspi.
 """
+import glob
 import os
 import signal
 import subprocess
@@ -12,10 +13,16 @@ import pyatspi
 
 
 class TicklotApp:
-    def __init__(self, binary, env=None, timeout=15.0):
+    """The program, started with the given environment; faketime is a libfaketime time
+    specification such as "@2026-02-08 02:00:00" (start the clock there) or a dict of
+    libfaketime variables."""
+
+    def __init__(self, binary, env=None, timeout=15.0, faketime=None):
         self.env = dict(os.environ)
         self.env.update(env or {})
         self.env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
+        if faketime is not None:
+            self.env.update(faketime_env(faketime))
         # Qt joins the accessibility bus only if it is already running when the program
         # starts; asking for the desktop starts it.
         pyatspi.Registry.getDesktop(0)
@@ -41,17 +48,20 @@ class TicklotApp:
         except Exception:
             return False
 
-    def find(self, name, role=None, timeout=5.0):
-        """The first accessible below the application with this name (and role name)."""
+    def find(self, name=None, role=None, timeout=5.0, description=None):
+        """The first accessible below the application with this name, role name and
+        description (each only if given)."""
+        def matches(a):
+            return (a is not None and (name is None or a.name == name)
+                    and (role is None or a.getRoleName() == role)
+                    and (description is None or a.description == description))
+
         deadline = time.monotonic() + timeout
         while True:
-            found = pyatspi.findDescendant(
-                self.root,
-                lambda a: a is not None and a.name == name
-                and (role is None or a.getRoleName() == role))
+            found = pyatspi.findDescendant(self.root, matches)
             if found is not None or time.monotonic() > deadline:
                 if found is None:
-                    raise LookupError("no accessible %r (%s)" % (name, role))
+                    raise LookupError("no accessible %r (%s, %r)" % (name, role, description))
                 return found
             time.sleep(0.1)
 
@@ -88,3 +98,21 @@ class TicklotApp:
 def press_keys(*keys):
     """Sends a key combination to the focused window through xdotool."""
     subprocess.run(["xdotool", "key", "--clearmodifiers"] + list(keys), check=True)
+
+
+def faketime_env(spec):
+    """Variables that run a program under libfaketime. The monotonic clock stays real, or a
+    stopped faked clock would stop Qt's timers; AddressSanitizer is told to accept the
+    library loaded before it."""
+    variables = {"FAKETIME": spec} if isinstance(spec, str) else dict(spec)
+    variables["LD_PRELOAD"] = glob.glob("/usr/lib/*/faketime/libfaketimeMT.so.1")[0]
+    variables["FAKETIME_DONT_FAKE_MONOTONIC"] = "1"
+    asan = os.environ.get("ASAN_OPTIONS", "")
+    variables["ASAN_OPTIONS"] = (asan + ":" if asan else "") + "verify_asan_link_order=0"
+    return variables
+
+
+def focus_main_window():
+    """Gives the main window the keyboard focus (there is no window manager to do it)."""
+    subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^Ticklot$",
+                    "windowfocus", "--sync"], check=True, timeout=10)
