@@ -4,16 +4,19 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <algorithm>
 #include <vector>
 
 #include "ClockTick.h"
+#include "Countdown.h"
 #include "IndicatorShape.h"
 #include "MainLayout.h"
 #include "MainModule.h"
 #include "PanelStatusBar.h"
 #include "SystemLocalClock.h"
+#include "SystemRegionalSettings.h"
 #include "TimeZoneCapture.h"
 #include "Twips.h"
 
@@ -62,7 +65,7 @@ QWidget* createControl(const main_layout::Control& control, QWidget* parent) {
 }  // namespace
 
 frmMain::frmMain(std::unique_ptr<countdown::LocalClock> clock, QWidget* parent)
-    : QMainWindow(parent), clock_(std::move(clock)) {
+    : QMainWindow(parent), clock_(std::move(clock)), regional_(platform::systemRegionalSettings()) {
     setObjectName("frmMain");
     setWindowTitle(QStringLiteral("Ticklot"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/clock.svg")));
@@ -109,6 +112,10 @@ void frmMain::createControls() {
     txtTimer = client->findChild<QLineEdit*>("txtTimer");
     txtAddress = client->findChild<QLineEdit*>("txtAddress");
     Shape1 = client->findChild<IndicatorShape*>("Shape1");
+    connect(client->findChild<QPushButton*>("cmdStart"), &QPushButton::clicked, this,
+            &frmMain::cmdStart_Click);
+    connect(client->findChild<QPushButton*>("cmdEnd"), &QPushButton::clicked, this,
+            &frmMain::cmdEnd_Click);
     // Nothing runs until the first tick, which hides the indicator while no countdown runs.
     Shape1->hide();
 }
@@ -159,9 +166,15 @@ void frmMain::start() {
 
 void frmMain::Form_Load() { platform::GetTimeZoneInformation(&MainModule::TZInfo); }
 
-void frmMain::Timer1_Timer() { countdown::runTick(*this, *clock_); }
+void frmMain::Timer1_Timer() { countdown::runTick(*this, *clock_, regional_); }
 
 void frmMain::mnuExit_Click() { QCoreApplication::exit(0); }
+
+void frmMain::cmdStart_Click() {
+    countdown::startCountdown(*this, {regional_, countdown::toCivil(clock_->now()).year});
+}
+
+void frmMain::cmdEnd_Click() { countdown::stopCountdown(*this); }
 
 QLineEdit* frmMain::timeBox(TimeBox box) const {
     switch (box) {
@@ -184,6 +197,17 @@ void frmMain::setText(TimeBox box, const std::string& text) {
 void frmMain::repaintNow(TimeBox box) { timeBox(box)->repaint(); }
 
 void frmMain::setIndicatorVisible(bool visible) { Shape1->setVisible(visible); }
+
+void frmMain::setIndicatorColour(countdown::Colour colour) { Shape1->setBackColor(colour); }
+
+void frmMain::focusBox(TimeBox box) { timeBox(box)->setFocus(Qt::OtherFocusReason); }
+
+// Modal: the timer keeps ticking in the message box's own event loop.
+void frmMain::showCriticalMessage(const std::string& text, const std::string& title) {
+    QMessageBox message(QMessageBox::Critical, QString::fromStdString(title),
+                        QString::fromStdString(text), QMessageBox::Ok, this);
+    message.exec();
+}
 
 void frmMain::setStatusPanelText(int panel, const std::string& text) {
     StatusBar1->setPanelText(panel, QString::fromStdString(text));

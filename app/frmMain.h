@@ -6,6 +6,7 @@
 
 #include "LocalClock.h"
 #include "MainView.h"
+#include "RegionalSettings.h"
 #include "TickSource.h"
 
 class QAction;
@@ -31,11 +32,16 @@ class frmMain : public QMainWindow, public countdown::MainView {
     void Form_Load();
     void Timer1_Timer();
     void mnuExit_Click();
+    void cmdStart_Click();
+    void cmdEnd_Click();
 
     std::string text(countdown::TimeBox box) const override;
     void setText(countdown::TimeBox box, const std::string& text) override;
     void repaintNow(countdown::TimeBox box) override;
     void setIndicatorVisible(bool visible) override;
+    void setIndicatorColour(countdown::Colour colour) override;
+    void focusBox(countdown::TimeBox box) override;
+    void showCriticalMessage(const std::string& text, const std::string& title) override;
     void setStatusPanelText(int panel, const std::string& text) override;
 
   private:
@@ -44,6 +50,7 @@ class frmMain : public QMainWindow, public countdown::MainView {
     QLineEdit* timeBox(countdown::TimeBox box) const;
 
     std::unique_ptr<countdown::LocalClock> clock_;
+    const countdown::RegionalSettings regional_;
     platform::TickSource Timer1;
 
     QLineEdit* txtebaytime = nullptr;
