@@ -9,8 +9,10 @@
 #include <algorithm>
 #include <vector>
 
+#include "ActiveControl.h"
 #include "ClockTick.h"
 #include "Countdown.h"
+#include "EditMenu.h"
 #include "IndicatorShape.h"
 #include "MainLayout.h"
 #include "MainModule.h"
@@ -73,6 +75,7 @@ frmMain::frmMain(std::unique_ptr<countdown::LocalClock> clock, QWidget* parent)
     createControls();
     StatusBar1 = new PanelStatusBar(this);
     setStatusBar(StatusBar1);
+    activeControl_ = new ActiveControl(*this);
     resize(twipsToPixels(main_layout::kClientWidth),
            menuBar()->sizeHint().height() + twipsToPixels(main_layout::kClientHeight));
     connect(&Timer1, &platform::TickSource::tick, this, &frmMain::Timer1_Timer);
@@ -140,7 +143,10 @@ void frmMain::createMenus() {
     for (std::size_t i = 0; i < mnuEdit.size(); ++i) {
         mnuEdit[i] = addItem(mnuBarEdit, "mnuEdit", editCaptions[i]);
         mnuEdit[i]->setData(static_cast<int>(i));
+        connect(mnuEdit[i], &QAction::triggered, this,
+                [this, i] { mnuEdit_Click(static_cast<int>(i)); });
     }
+    connect(mnuBarEdit, &QMenu::aboutToShow, this, &frmMain::mnuBarEdit_Click);
 
     mnuTools = menuBar()->addMenu(QStringLiteral("&Browse"));
     mnuTools->setObjectName("mnuTools");
@@ -175,6 +181,18 @@ void frmMain::cmdStart_Click() {
 }
 
 void frmMain::cmdEnd_Click() { countdown::stopCountdown(*this); }
+
+void frmMain::mnuBarEdit_Click() {
+    const edit_menu::ItemsEnabled enabled =
+        edit_menu::enabledItems(activeControl_->widget(), clipboard_);
+    mnuEdit[edit_menu::Cut]->setEnabled(enabled.cut);
+    mnuEdit[edit_menu::Copy]->setEnabled(enabled.copy);
+    mnuEdit[edit_menu::Paste]->setEnabled(enabled.paste);
+}
+
+void frmMain::mnuEdit_Click(int index) {
+    edit_menu::runItem(index, activeControl_->widget(), clipboard_);
+}
 
 QLineEdit* frmMain::timeBox(TimeBox box) const {
     switch (box) {

@@ -4,11 +4,13 @@
 #include <array>
 #include <memory>
 
+#include "Clipboard.h"
 #include "LocalClock.h"
 #include "MainView.h"
 #include "RegionalSettings.h"
 #include "TickSource.h"
 
+class ActiveControl;
 class QAction;
 class QLineEdit;
 class QMenu;
@@ -34,6 +36,8 @@ class frmMain : public QMainWindow, public countdown::MainView {
     void mnuExit_Click();
     void cmdStart_Click();
     void cmdEnd_Click();
+    void mnuBarEdit_Click();
+    void mnuEdit_Click(int index);
 
     std::string text(countdown::TimeBox box) const override;
     void setText(countdown::TimeBox box, const std::string& text) override;
@@ -51,6 +55,8 @@ class frmMain : public QMainWindow, public countdown::MainView {
 
     std::unique_ptr<countdown::LocalClock> clock_;
     const countdown::RegionalSettings regional_;
+    platform::SystemClipboard clipboard_;
+    ActiveControl* activeControl_ = nullptr;
     platform::TickSource Timer1;
 
     QLineEdit* txtebaytime = nullptr;
