@@ -137,10 +137,13 @@ class EditMenuTest : public QObject {
         choose(window, 2);
         QCOMPARE(end->text(), QStringLiteral("5:30 PM"));
 
-        // Without text on the clipboard Paste does nothing.
+        // Without text on the clipboard Paste does nothing, and no other index does anything.
         clipboard()->clear();
         choose(window, 2);
+        window.mnuEdit_Click(3);
+        window.mnuEdit_Click(-1);
         QCOMPARE(end->text(), QStringLiteral("5:30 PM"));
+        QVERIFY(clipboard()->text().isEmpty());
     }
 
     void readOnlyClockBoxIsCutAndPastedUntilTheNextTick() {
