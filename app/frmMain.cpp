@@ -4,16 +4,21 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <algorithm>
 #include <vector>
 
+#include "ActiveControl.h"
 #include "ClockTick.h"
+#include "Countdown.h"
+#include "EditMenu.h"
 #include "IndicatorShape.h"
 #include "MainLayout.h"
 #include "MainModule.h"
 #include "PanelStatusBar.h"
 #include "SystemLocalClock.h"
+#include "SystemRegionalSettings.h"
 #include "TimeZoneCapture.h"
 #include "Twips.h"
 #include "frmAbout.h"
@@ -63,7 +68,7 @@ QWidget* createControl(const main_layout::Control& control, QWidget* parent) {
 }  // namespace
 
 frmMain::frmMain(std::unique_ptr<countdown::LocalClock> clock, QWidget* parent)
-    : QMainWindow(parent), clock_(std::move(clock)) {
+    : QMainWindow(parent), clock_(std::move(clock)), regional_(platform::systemRegionalSettings()) {
     setObjectName("frmMain");
     setWindowTitle(QStringLiteral("Ticklot"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/clock.svg")));
@@ -71,6 +76,7 @@ frmMain::frmMain(std::unique_ptr<countdown::LocalClock> clock, QWidget* parent)
     createControls();
     StatusBar1 = new PanelStatusBar(this);
     setStatusBar(StatusBar1);
+    activeControl_ = new ActiveControl(*this);
     resize(twipsToPixels(main_layout::kClientWidth),
            menuBar()->sizeHint().height() + twipsToPixels(main_layout::kClientHeight));
     connect(&Timer1, &platform::TickSource::tick, this, &frmMain::Timer1_Timer);
@@ -110,6 +116,10 @@ void frmMain::createControls() {
     txtTimer = client->findChild<QLineEdit*>("txtTimer");
     txtAddress = client->findChild<QLineEdit*>("txtAddress");
     Shape1 = client->findChild<IndicatorShape*>("Shape1");
+    connect(client->findChild<QPushButton*>("cmdStart"), &QPushButton::clicked, this,
+            &frmMain::cmdStart_Click);
+    connect(client->findChild<QPushButton*>("cmdEnd"), &QPushButton::clicked, this,
+            &frmMain::cmdEnd_Click);
     // Nothing runs until the first tick, which hides the indicator while no countdown runs.
     Shape1->hide();
 }
@@ -134,7 +144,10 @@ void frmMain::createMenus() {
     for (std::size_t i = 0; i < mnuEdit.size(); ++i) {
         mnuEdit[i] = addItem(mnuBarEdit, "mnuEdit", editCaptions[i]);
         mnuEdit[i]->setData(static_cast<int>(i));
+        connect(mnuEdit[i], &QAction::triggered, this,
+                [this, i] { mnuEdit_Click(static_cast<int>(i)); });
     }
+    connect(mnuBarEdit, &QMenu::aboutToShow, this, &frmMain::mnuBarEdit_Click);
 
     mnuTools = menuBar()->addMenu(QStringLiteral("&Browse"));
     mnuTools->setObjectName("mnuTools");
@@ -161,7 +174,7 @@ void frmMain::start() {
 
 void frmMain::Form_Load() { platform::GetTimeZoneInformation(&MainModule::TZInfo); }
 
-void frmMain::Timer1_Timer() { countdown::runTick(*this, *clock_); }
+void frmMain::Timer1_Timer() { countdown::runTick(*this, *clock_, regional_); }
 
 void frmMain::mnuAbout_Click() {
     // One dialog at a time and without a parent, so that it stays open when the main window is
@@ -173,6 +186,24 @@ void frmMain::mnuAbout_Click() {
 }
 
 void frmMain::mnuExit_Click() { QCoreApplication::exit(0); }
+
+void frmMain::cmdStart_Click() {
+    countdown::startCountdown(*this, {regional_, countdown::toCivil(clock_->now()).year});
+}
+
+void frmMain::cmdEnd_Click() { countdown::stopCountdown(*this); }
+
+void frmMain::mnuBarEdit_Click() {
+    const edit_menu::ItemsEnabled enabled =
+        edit_menu::enabledItems(activeControl_->widget(), clipboard_);
+    mnuEdit[edit_menu::Cut]->setEnabled(enabled.cut);
+    mnuEdit[edit_menu::Copy]->setEnabled(enabled.copy);
+    mnuEdit[edit_menu::Paste]->setEnabled(enabled.paste);
+}
+
+void frmMain::mnuEdit_Click(int index) {
+    edit_menu::runItem(index, activeControl_->widget(), clipboard_);
+}
 
 QLineEdit* frmMain::timeBox(TimeBox box) const {
     switch (box) {
@@ -195,6 +226,17 @@ void frmMain::setText(TimeBox box, const std::string& text) {
 void frmMain::repaintNow(TimeBox box) { timeBox(box)->repaint(); }
 
 void frmMain::setIndicatorVisible(bool visible) { Shape1->setVisible(visible); }
+
+void frmMain::setIndicatorColour(countdown::Colour colour) { Shape1->setBackColor(colour); }
+
+void frmMain::focusBox(TimeBox box) { timeBox(box)->setFocus(Qt::OtherFocusReason); }
+
+// Modal: the timer keeps ticking in the message box's own event loop.
+void frmMain::showCriticalMessage(const std::string& text, const std::string& title) {
+    QMessageBox message(QMessageBox::Critical, QString::fromStdString(title),
+                        QString::fromStdString(text), QMessageBox::Ok, this);
+    message.exec();
+}
 
 void frmMain::setStatusPanelText(int panel, const std::string& text) {
     StatusBar1->setPanelText(panel, QString::fromStdString(text));

@@ -5,10 +5,13 @@
 #include <array>
 #include <memory>
 
+#include "Clipboard.h"
 #include "LocalClock.h"
 #include "MainView.h"
+#include "RegionalSettings.h"
 #include "TickSource.h"
 
+class ActiveControl;
 class QAction;
 class frmAbout;
 class QLineEdit;
@@ -34,11 +37,18 @@ class frmMain : public QMainWindow, public countdown::MainView {
     void Timer1_Timer();
     void mnuAbout_Click();
     void mnuExit_Click();
+    void cmdStart_Click();
+    void cmdEnd_Click();
+    void mnuBarEdit_Click();
+    void mnuEdit_Click(int index);
 
     std::string text(countdown::TimeBox box) const override;
     void setText(countdown::TimeBox box, const std::string& text) override;
     void repaintNow(countdown::TimeBox box) override;
     void setIndicatorVisible(bool visible) override;
+    void setIndicatorColour(countdown::Colour colour) override;
+    void focusBox(countdown::TimeBox box) override;
+    void showCriticalMessage(const std::string& text, const std::string& title) override;
     void setStatusPanelText(int panel, const std::string& text) override;
 
   private:
@@ -47,6 +57,9 @@ class frmMain : public QMainWindow, public countdown::MainView {
     QLineEdit* timeBox(countdown::TimeBox box) const;
 
     std::unique_ptr<countdown::LocalClock> clock_;
+    const countdown::RegionalSettings regional_;
+    platform::SystemClipboard clipboard_;
+    ActiveControl* activeControl_ = nullptr;
     platform::TickSource Timer1;
 
     QLineEdit* txtebaytime = nullptr;

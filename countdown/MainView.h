@@ -23,6 +23,11 @@ class MainView {
     // Paints the box at once instead of at the next idle repaint.
     virtual void repaintNow(TimeBox box) = 0;
     virtual void setIndicatorVisible(bool visible) = 0;
+    virtual void setIndicatorColour(Colour colour) = 0;
+    // Moves the keyboard focus into the box.
+    virtual void focusBox(TimeBox box) = 0;
+    // A modal message with the critical icon and a single OK button; returns once it is closed.
+    virtual void showCriticalMessage(const std::string& text, const std::string& title) = 0;
     // Panels count from 1.
     virtual void setStatusPanelText(int panel, const std::string& text) = 0;
 };

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what building (and, with --test, testing) Ticklot needs on Debian 12, through
-# apt-get; only packages that are missing are installed.
+# Installs what building (and, with --test, testing; with --fuzz, fuzzing) Ticklot needs on
+# Debian 12, through apt-get; only packages that are missing are installed.
 set -euo pipefail
 
 build_packages=(
@@ -11,9 +11,11 @@ build_packages=(
 test_packages=(
     xvfb xauth xdotool x11-utils faketime dbus python3 python3-pyatspi at-spi2-core
 )
+fuzz_packages=(clang-14 libclang-rt-14-dev)
 
 wanted=("${build_packages[@]}")
 [ "${1:-}" = "--test" ] && wanted+=("${test_packages[@]}")
+[ "${1:-}" = "--fuzz" ] && wanted+=("${fuzz_packages[@]}")
 
 missing=()
 for package in "${wanted[@]}"; do

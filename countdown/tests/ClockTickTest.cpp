@@ -1,26 +1,15 @@
 #include <gtest/gtest.h>
 
 #include "ClockTick.h"
+#include "FakeLocalClock.h"
 #include "FakeMainView.h"
 #include "MainModule.h"
 
 namespace countdown {
 namespace {
 
+using testing::FakeLocalClock;
 using testing::FakeMainView;
-
-class FakeClock : public LocalClock {
-  public:
-    explicit FakeClock(DateValue now) : now_(now) {}
-    DateValue now() const override { return now_; }
-    std::string longDate(DateValue when) const override {
-        const CivilDateTime c = toCivil(when);
-        return std::to_string(c.year) + "-" + std::to_string(c.month) + "-" + std::to_string(c.day);
-    }
-
-  private:
-    DateValue now_;
-};
 
 class ClockTick : public ::testing::Test {
   protected:
@@ -29,7 +18,7 @@ class ClockTick : public ::testing::Test {
 
     std::string tickAt(std::int32_t bias, const CivilDateTime& local) {
         MainModule::TZInfo.Bias = bias;
-        runTick(view, FakeClock(toDateValue(local)));
+        runTick(view, FakeLocalClock(toDateValue(local)), usEnglishSettings());
         return view.text(TimeBox::EbayTime);
     }
 

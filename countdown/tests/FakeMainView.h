@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,6 +26,20 @@ class FakeMainView : public MainView {
         indicatorVisible = visible;
         events.push_back(visible ? "show indicator" : "hide indicator");
     }
+    void setIndicatorColour(Colour colour) override {
+        indicatorColour = colour;
+        events.push_back(colour == kGreen ? "green" : colour == kRed ? "red" : "colour");
+    }
+    void focusBox(TimeBox box) override {
+        focused = box;
+        events.push_back("focus " + name(box));
+    }
+    void showCriticalMessage(const std::string& text, const std::string& title) override {
+        messages.push_back(title + ": " + text);
+        events.push_back("message");
+        // What happens while the modal message is open, before the user closes it.
+        if (whileMessageOpen) whileMessageOpen();
+    }
     void setStatusPanelText(int panel, const std::string& value) override {
         panels[panel] = value;
         events.push_back("panel " + std::to_string(panel) + "=" + value);
@@ -44,6 +60,10 @@ class FakeMainView : public MainView {
     std::map<TimeBox, std::string> texts;
     std::map<int, std::string> panels;
     bool indicatorVisible = true;
+    Colour indicatorColour = 0;
+    std::optional<TimeBox> focused;
+    std::vector<std::string> messages;
+    std::function<void()> whileMessageOpen;
     std::vector<std::string> events;
 };
 

@@ -7,7 +7,7 @@ import time
 import unittest
 
 from expected_time import clock_texts_between, local_time, standard_bias, utc_of_local
-from ticklot_atspi import TicklotApp, focus_main_window, press_keys
+from ticklot_atspi import TicklotApp, focus_window, press_keys
 
 BINARY = sys.argv.pop(1)
 
@@ -54,7 +54,7 @@ class Startup(unittest.TestCase):
                 self.assertIn(word, words)
             self.assertEqual(app.text(app.find("Countdown Timer", "text")), "")
 
-            focus_main_window()
+            focus_window("Ticklot")
             press_keys("ctrl+q")
             self.assertEqual(app.wait_exit(), 0)
         finally:

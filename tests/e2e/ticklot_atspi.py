@@ -67,9 +67,30 @@ class TicklotApp:
 
     def frame(self, title):
         for child in self.root:
-            if child.getRoleName() in ("frame", "dialog") and child.name == title:
+            if child.getRoleName() in ("frame", "dialog", "alert") and child.name == title:
                 return child
         raise LookupError("no window %r" % title)
+
+    def wait_for_window(self, title, present=True, timeout=5.0):
+        """Waits until a top-level window (frame, dialog or message box) with this title is
+        open, or with present=False, closed; returns it when open."""
+        deadline = time.monotonic() + timeout
+        while True:
+            try:
+                window = self.frame(title)
+                if present:
+                    return window
+            except LookupError:
+                if not present:
+                    return None
+            if time.monotonic() > deadline:
+                raise AssertionError("window %r %s" % (title, "never opened" if present
+                                                       else "stayed open"))
+            time.sleep(0.05)
+
+    @staticmethod
+    def showing(accessible):
+        return accessible.getState().contains(pyatspi.STATE_SHOWING)
 
     @staticmethod
     def text(accessible):
@@ -112,7 +133,20 @@ def faketime_env(spec):
     return variables
 
 
-def focus_main_window():
-    """Gives the main window the keyboard focus (there is no window manager to do it)."""
-    subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^Ticklot$",
+def type_text(text):
+    """Types the text into the focused widget through xdotool."""
+    subprocess.run(["xdotool", "type", "--delay", "10", text], check=True)
+
+
+def click(accessible):
+    """Clicks the middle of an accessible with the mouse."""
+    x, y, width, height = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    subprocess.run(["xdotool", "mousemove", "--sync", str(x + width // 2), str(y + height // 2),
+                    "click", "1"], check=True)
+
+
+def focus_window(title):
+    """Gives the keyboard to the top-level window with this title; without a window manager
+    nothing does so when a dialog closes."""
+    subprocess.run(["xdotool", "search", "--sync", "--name", "^%s$" % title,
                     "windowfocus", "--sync"], check=True, timeout=10)

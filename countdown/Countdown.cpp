@@ -1,0 +1,76 @@
+#include "Countdown.h"
+
+#include <string>
+
+#include "MainModule.h"
+
+namespace countdown {
+namespace {
+
+void refuse(MainView& view) {
+    view.showCriticalMessage(std::string(kRefusalText), std::string(kRefusalTitle));
+}
+
+// The remaining time is judged on its text, compared character by character: for hour 0 the
+// two-digit minutes and seconds decide, and any hour from 1 on compares above "0:05:00". The
+// texts are ASCII, so byte order is code-unit order.
+constexpr std::string_view kRedFrom = "0:05:00";
+constexpr std::string_view kZero = "0:00:00";
+
+}  // namespace
+
+void startCountdown(MainView& view, const DateConversion& parse) {
+    const std::string endText = view.text(TimeBox::AuctionEnd);
+    if (endText.empty()) return refuse(view);
+    const auto end = parse(endText);
+    if (!end) {
+        MainModule::RunFlag = 0;
+        return refuse(view);
+    }
+    // The clock text fails to parse only in the instant after an Edit command emptied or
+    // replaced it; the next tick writes it again, so nothing is changed.
+    const auto clock = parse(view.text(TimeBox::EbayTime));
+    if (!clock) return refuse(view);
+
+    if (*clock > *end) {
+        // The countdown keeps running while the message is open.
+        refuse(view);
+        MainModule::RunFlag = 0;
+        view.focusBox(TimeBox::AuctionEnd);
+    } else if (*clock < *end) {
+        MainModule::RunFlag = 1;
+        view.setIndicatorColour(kGreen);
+    } else {
+        refuse(view);
+    }
+}
+
+void stopCountdown(MainView& view) {
+    MainModule::RunFlag = 0;
+    view.setText(TimeBox::Timer, std::string(kStoppedText));
+}
+
+void countdownStep(MainView& view, const DateConversion& parse) {
+    const auto clock = parse(view.text(TimeBox::EbayTime));
+    const auto end = parse(view.text(TimeBox::AuctionEnd));
+    // While the user edits the end time it may not parse: the countdown keeps running and the
+    // timer box and indicator keep what they show until the text parses again.
+    if (!clock || !end) return;
+
+    MainModule::TimeLeft = *end - *clock;
+    view.setText(TimeBox::Timer, formatHms(MainModule::TimeLeft));
+    const std::string shown = view.text(TimeBox::Timer);
+    view.setIndicatorVisible(true);
+    view.setIndicatorColour(shown < kRedFrom && shown > kZero ? kRed : kGreen);
+    if (shown <= kZero) {
+        view.setText(TimeBox::Timer, std::string(kEndedText));
+        MainModule::RunFlag = 0;
+        view.setIndicatorVisible(false);
+    }
+}
+
+void indicatorStep(MainView& view) {
+    if (MainModule::RunFlag == 0) view.setIndicatorVisible(false);
+}
+
+}  // namespace countdown

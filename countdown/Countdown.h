@@ -1,0 +1,43 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "DateText.h"
+#include "MainView.h"
+
+namespace countdown {
+
+inline constexpr std::string_view kRefusalText =
+    "Invalid End Time, Auction has ended, or is over 24 hrs from now, Please check the end time";
+inline constexpr std::string_view kRefusalTitle = "Invalid End Time";
+inline constexpr std::string_view kStoppedText = "Stopped";
+inline constexpr std::string_view kEndedText = "Ended";
+
+// The conversion the countdown applies to the texts of its boxes.
+struct DateConversion {
+    const RegionalSettings& regional;
+    int currentYear;  // of a date written without one
+
+    std::optional<DateValue> operator()(std::string_view text) const {
+        return parseDateText(text, regional, currentYear);
+    }
+};
+
+// Start: checks the end time against the clock's text; starts the countdown (RunFlag 1, indicator
+// colour green) when the end lies ahead, and otherwise shows the refusal message. The next tick
+// shows the remaining time and the indicator.
+void startCountdown(MainView& view, const DateConversion& parse);
+
+// Stop: clears RunFlag and shows "Stopped"; the next tick hides the indicator.
+void stopCountdown(MainView& view);
+
+// The tick's countdown step, run while RunFlag is 1 after the clock text has been written: the
+// remaining time into the timer box, the indicator red in the last five minutes and green
+// otherwise, and "Ended" at zero.
+void countdownStep(MainView& view, const DateConversion& parse);
+
+// The tick's indicator step: hides the indicator while no countdown runs.
+void indicatorStep(MainView& view);
+
+}  // namespace countdown

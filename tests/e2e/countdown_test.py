@@ -1,0 +1,80 @@
+"""Types end times into the real program: a wrong one is refused with the message, one five
+seconds ahead of the clock counts down with a red indicator to "Ended", and Stop shows
+"Stopped"."""
+import sys
+import time
+import unittest
+
+from ticklot_atspi import TicklotApp, click, focus_window, press_keys, type_text
+
+BINARY = sys.argv.pop(1)
+REFUSAL = ("Invalid End Time, Auction has ended, or is over 24 hrs from now, "
+           "Please check the end time")
+
+
+def seconds_of(text):
+    hours, minutes, seconds = map(int, text.split(":"))
+    return hours * 3600 + minutes * 60 + seconds
+
+
+def hms(seconds):
+    return "%d:%02d:%02d" % (seconds // 3600, seconds // 60 % 60, seconds % 60)
+
+
+class Countdown(unittest.TestCase):
+    def setUp(self):
+        self.app = TicklotApp(BINARY, env={"TZ": "America/New_York", "LANG": "en_US.UTF-8"})
+        self.clock = self.app.find("Current PST Time", "text")
+        self.end = self.app.find("Auction End Time", "text")
+        self.timer = self.app.find("Countdown Timer", "text")
+        self.indicator = self.app.find("Countdown indicator")
+        focus_window("Ticklot")
+
+    def tearDown(self):
+        self.app.kill()
+
+    def type_end_time(self, text):
+        click(self.end)
+        press_keys("ctrl+a", "BackSpace")
+        type_text(text)
+        self.app.wait_for_text(self.end, lambda t: t == text)
+
+    def test_refuses_a_wrong_end_time_with_the_message(self):
+        self.type_end_time("abc")
+        press_keys("alt+t")
+        message = self.app.wait_for_window("Invalid End Time")
+        self.assertEqual(message.getRoleName(), "alert")
+        self.app.find(REFUSAL, "label")  # raises LookupError when the text differs
+        press_keys("Return")
+        self.app.wait_for_window("Invalid End Time", present=False)
+        self.assertEqual(self.app.text(self.timer), "")
+
+    def test_counts_down_to_ended_in_red_and_stops(self):
+        # An end five seconds ahead must not wrap past Pacific midnight.
+        shown = self.app.wait_for_text(
+            self.clock, lambda t: t != "" and seconds_of(t) < 86400 - 30, timeout=40)
+        self.type_end_time(hms(seconds_of(self.app.text(self.clock)) + 5))
+        press_keys("alt+t")
+
+        seen_red = False
+        deadline = time.monotonic() + 15
+        while self.app.text(self.timer) != "Ended":
+            self.assertLess(time.monotonic(), deadline, "no Ended; timer shows %r after %r"
+                            % (self.app.text(self.timer), shown))
+            timer = self.app.text(self.timer)
+            if timer.startswith("0:00:0") and self.app.showing(self.indicator):
+                self.assertEqual(self.indicator.description, "red", timer)
+                seen_red = True
+            time.sleep(0.05)
+        self.assertTrue(seen_red, "the indicator never showed red before Ended")
+        deadline = time.monotonic() + 2
+        while self.app.showing(self.indicator):
+            self.assertLess(time.monotonic(), deadline, "indicator still shown after Ended")
+            time.sleep(0.05)
+
+        press_keys("alt+o")
+        self.app.wait_for_text(self.timer, lambda t: t == "Stopped")
+
+
+if __name__ == "__main__":
+    unittest.main()
