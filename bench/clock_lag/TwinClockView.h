@@ -17,6 +17,9 @@ class TwinClockView : public countdown::MainView {
     void setText(countdown::TimeBox box, const std::string& text) override;
     void repaintNow(countdown::TimeBox box) override;
     void setIndicatorVisible(bool) override {}
+    void setIndicatorColour(countdown::Colour) override {}
+    void focusBox(countdown::TimeBox) override {}
+    void showCriticalMessage(const std::string&, const std::string&) override {}
     void setStatusPanelText(int, const std::string&) override {}
 
   private:

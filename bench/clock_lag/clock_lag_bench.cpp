@@ -13,6 +13,7 @@
 #include "SecondLags.h"
 #include "ShownTexts.h"
 #include "SystemLocalClock.h"
+#include "SystemRegionalSettings.h"
 #include "TwinClockView.h"
 #include "frmMain.h"
 
@@ -66,6 +67,7 @@ int main(int argc, char** argv) {
     ShownTexts twinShown(twinBox);
     TwinClockView twinView(twinBox);
     platform::SystemLocalClock clock;
+    const countdown::RegionalSettings regional = platform::systemRegionalSettings();
 
     // When a re-phase is due, one interval is shortened to a random length, so no gap between
     // two ticks of the free-running timer ever exceeds 100 ms.
@@ -73,7 +75,7 @@ int main(int argc, char** argv) {
     freeRunning.setTimerType(Qt::PreciseTimer);
     bool rephaseDue = false;
     QObject::connect(&freeRunning, &QTimer::timeout, [&] {
-        countdown::runTick(twinView, clock);
+        countdown::runTick(twinView, clock, regional);
         if (rephaseDue) {
             freeRunning.start(1 + QRandomGenerator::global()->bounded(100));
             rephaseDue = false;
