@@ -1,8 +1,6 @@
 #include "SecondLags.h"
 
 #include <QStringList>
-#include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -16,11 +14,6 @@ int secondOfDay(const QString& hms) {
 
 std::int64_t floorMod(std::int64_t value, std::int64_t divisor) {
     return ((value % divisor) + divisor) % divisor;
-}
-
-double percentile(const std::vector<double>& sorted, double fraction) {
-    const auto rank = static_cast<std::size_t>(std::ceil(fraction * sorted.size()));
-    return sorted[std::max<std::size_t>(rank, 1) - 1];
 }
 
 }  // namespace
@@ -39,10 +32,4 @@ SecondLags secondLags(const std::vector<ShownTexts::Shown>& shown) {
         result.lagsMs.push_back(static_cast<double>(shown[i].wallNs - boundaryNs) / 1e6);
     }
     return result;
-}
-
-LagSummary summarize(std::vector<double> lagsMs) {
-    if (lagsMs.empty()) return {};
-    std::sort(lagsMs.begin(), lagsMs.end());
-    return {percentile(lagsMs, 0.50), percentile(lagsMs, 0.99), lagsMs.back()};
 }

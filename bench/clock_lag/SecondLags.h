@@ -14,11 +14,3 @@ struct SecondLags {
 // boundary is the latest whole wall-clock second whose seconds field matches the text's (the
 // clock's offset from the local time is whole minutes).
 SecondLags secondLags(const std::vector<ShownTexts::Shown>& shown);
-
-struct LagSummary {
-    double p50 = 0;
-    double p99 = 0;
-    double max = 0;
-};
-
-LagSummary summarize(std::vector<double> lagsMs);

@@ -10,6 +10,7 @@
 #include <cstdio>
 
 #include "ClockTick.h"
+#include "Percentiles.h"
 #include "SecondLags.h"
 #include "ShownTexts.h"
 #include "SystemLocalClock.h"
@@ -25,7 +26,7 @@ QString loadAverage() {
     return QString::fromLatin1(file.readLine()).section(u' ', 0, 2);
 }
 
-void printRow(const char* name, const SecondLags& lags, const LagSummary& summary) {
+void printRow(const char* name, const SecondLags& lags, const Percentiles& summary) {
     std::printf("%-22s %6zu %7d %8.2f %8.2f %8.2f\n", name, lags.lagsMs.size(), lags.missedSeconds,
                 summary.p50, summary.p99, summary.max);
 }
@@ -100,8 +101,8 @@ int main(int argc, char** argv) {
 
     const SecondLags realLags = secondLags(realShown.shown());
     const SecondLags twinLags = secondLags(twinShown.shown());
-    const LagSummary real = summarize(realLags.lagsMs);
-    const LagSummary twin = summarize(twinLags.lagsMs);
+    const Percentiles real = percentilesOf(realLags.lagsMs);
+    const Percentiles twin = percentilesOf(twinLags.lagsMs);
     std::printf("platform %s, %d s, free-running timer re-phased every ~%d ms, load %s -> %s\n",
                 qPrintable(QGuiApplication::platformName()), seconds, rephaseMs,
                 qPrintable(loadBefore), qPrintable(loadAverage()));

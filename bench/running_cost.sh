@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Main-thread CPU of the running program (every page it asks for served blank from this
+# machine, a countdown running) next to a bare window with one line edit set every 100 ms,
+# offscreen and under Xvfb, with the time of each tick.
+# Usage: bench/running_cost.sh <build dir> [seconds, default 60]
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+bench=$1/bench/running_cost
+seconds=${2:-60}
+
+runtime=$(mktemp -d)
+chmod 700 "$runtime"
+export XDG_RUNTIME_DIR=$runtime
+python3 "$here/running_cost/blank_page_server.py" > "$runtime/port" &
+server=$!
+trap 'kill $server; rm -rf "$runtime"' EXIT
+until [ -s "$runtime/port" ]; do sleep 0.1; done
+port=$(cat "$runtime/port")
+
+export QTWEBENGINE_CHROMIUM_FLAGS="--disable-gpu --disable-background-networking --disable-component-update --proxy-server=127.0.0.1:$port"
+[ "$(id -u)" = 0 ] && export QTWEBENGINE_DISABLE_SANDBOX=1
+
+echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
+for mode in --window --floor; do
+    env -u DISPLAY QT_QPA_PLATFORM=offscreen "$bench" "$mode" --seconds "$seconds" 2>/dev/null
+    xvfb-run -a -s "-screen 0 1280x1024x24" "$bench" "$mode" --seconds "$seconds" 2>/dev/null
+done
+echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"

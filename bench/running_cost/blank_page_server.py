@@ -1,0 +1,24 @@
+"""Serves one blank page for every request, on a free loopback port, which it prints first.
+Used as the browser's proxy, it stands in for every web page the program asks for."""
+import http.server
+import sys
+
+PAGE = b"<!DOCTYPE html><html><head><title>blank</title></head><body></body></html>"
+
+
+class BlankPage(http.server.BaseHTTPRequestHandler):
+    def do_GET(self):
+        self.send_response(200)
+        self.send_header("Content-Type", "text/html")
+        self.send_header("Content-Length", str(len(PAGE)))
+        self.end_headers()
+        self.wfile.write(PAGE)
+
+    def log_message(self, *args):
+        pass
+
+
+server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), BlankPage)
+print(server.server_address[1], flush=True)
+sys.stdout.close()
+server.serve_forever()
