@@ -19,7 +19,10 @@ WebEngineBrowser::WebEngineBrowser(QWidget* parent) : QWidget(parent) {
     layout->setContentsMargins(0, 0, 0, 0);
 }
 
-WebEngineBrowser::~WebEngineBrowser() = default;
+// The window that handles NavigateComplete2 is half gone by now: nothing more is reported.
+WebEngineBrowser::~WebEngineBrowser() {
+    if (view_) view_->page()->disconnect(this);
+}
 
 void WebEngineBrowser::startEngine() {
     if (view_) return;
