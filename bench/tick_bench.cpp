@@ -7,6 +7,7 @@
 #include "ClockTick.h"
 #include "MainModule.h"
 #include "SystemLocalClock.h"
+#include "WebEngineProcess.h"
 #include "frmMain.h"
 
 namespace {
@@ -43,6 +44,7 @@ BENCHMARK(WindowTick);
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    platform::prepareWebEngineProcess();
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
