@@ -19,7 +19,6 @@ export QTWEBENGINE_CHROMIUM_FLAGS="--disable-gpu --disable-background-networking
 export ASAN_OPTIONS=detect_leaks=0:new_delete_type_mismatch=0
 export PYTHONPATH=$here
 export PYTHONDONTWRITEBYTECODE=1
-[ "$(id -u)" = 0 ] && export QTWEBENGINE_DISABLE_SANDBOX=1
 
 exec xvfb-run -a -s "-screen 0 1280x1024x24" \
     dbus-run-session -- /usr/bin/python3 "$here/$script" "$binary"
