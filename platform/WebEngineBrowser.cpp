@@ -1,5 +1,6 @@
 #include "WebEngineBrowser.h"
 
+#include <QFocusEvent>
 #include <QVBoxLayout>
 #include <QWebEngineHistory>
 #include <QWebEngineNewWindowRequest>
@@ -29,7 +30,6 @@ void WebEngineBrowser::startEngine() {
     profile_ = std::make_unique<QWebEngineProfile>(QString::fromUtf8(kProfileName));
     view_ = std::make_unique<QWebEngineView>(profile_.get(), this);
     layout()->addWidget(view_.get());
-    setFocusProxy(view_.get());
     connectPage();
     if (!pendingUrl_.isEmpty()) view_->load(pendingUrl_);
     pendingUrl_.clear();
@@ -59,6 +59,24 @@ void WebEngineBrowser::connectPage() {
                 QMetaObject::invokeMethod(
                     this, [this, url] { view_->load(url); }, Qt::QueuedConnection);
             });
+}
+
+void WebEngineBrowser::focusInEvent(QFocusEvent* event) {
+    if (view_) view_->setFocus(event->reason());
+}
+
+// Chromium's own widgets join the focus chain wherever Qt puts new widgets; leaving the page is
+// aimed past them, at the control next to the pane itself.
+bool WebEngineBrowser::focusNextPrevChild(bool next) {
+    for (QWidget* target = next ? nextInFocusChain() : previousInFocusChain(); target != this;
+         target = next ? target->nextInFocusChain() : target->previousInFocusChain()) {
+        if (!isAncestorOf(target) && target->isVisible() && target->isEnabled() &&
+            (target->focusPolicy() & Qt::TabFocus)) {
+            target->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return false;
 }
 
 void WebEngineBrowser::raiseNavigateComplete2() {

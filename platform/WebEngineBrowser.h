@@ -21,7 +21,9 @@ namespace platform {
 // pane is empty, and the last address asked for is kept and loaded as soon as Chromium runs.
 //
 // Pages are kept in a named profile on disk, so cookies and sign-ins survive a restart. Links
-// and scripts that ask for a new window open in this pane.
+// and scripts that ask for a new window open in this pane. In the window's tab order the pane
+// stands where the window puts it: Tab enters the page, and leaving the page goes on to the
+// controls after (or, backwards, before) the pane.
 class WebEngineBrowser : public QWidget, public browser::WebBrowser {
     Q_OBJECT
   public:
@@ -41,6 +43,10 @@ class WebEngineBrowser : public QWidget, public browser::WebBrowser {
     std::string LocationName() const override;
     std::string LocationURL() const override;
     void onNavigateComplete2(std::function<void()> handler) override;
+
+  protected:
+    void focusInEvent(QFocusEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
   private:
     void connectPage();

@@ -251,6 +251,40 @@ class BrowserPaneTest : public QObject {
         QCOMPARE(panel1(), QStringLiteral("First page"));
     }
 
+    // Tab enters the page after cmdEnd and leaves it for txtAddress; Shift+Tab goes back.
+    void tabPassesThroughThePage_data() {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<bool>("forward");
+        QTest::addColumn<QString>("to");
+        QTest::newRow("Tab") << "cmdEnd" << true << "txtAddress";
+        QTest::newRow("Shift+Tab") << "txtAddress" << false << "cmdEnd";
+    }
+
+    void tabPassesThroughThePage() {
+        QFETCH(QString, from);
+        QFETCH(bool, forward);
+        QFETCH(QString, to);
+        WebBrowser1()->startEngine();
+        go(url("/links"));
+        QVERIFY(shows(url("/links"), "Links"));
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        child<QWidget>(from)->setFocus();
+        auto press = [&] {
+            QTest::keyClick(QApplication::focusWidget(), forward ? Qt::Key_Tab : Qt::Key_Backtab,
+                            forward ? Qt::NoModifier : Qt::ShiftModifier);
+        };
+        press();
+        QVERIFY(waitUntil([&] { return WebBrowser1()->isAncestorOf(QApplication::focusWidget()); },
+                          kLoadTimeoutMs));
+        // Through the page's links and out again.
+        for (int i = 0; i < 10 && WebBrowser1()->isAncestorOf(QApplication::focusWidget()); ++i) {
+            press();
+            runEventsFor(100);
+        }
+        QCOMPARE(QApplication::focusWidget()->objectName(), to);
+    }
+
     void goWithAnEmptyAddressBarIsIgnored() {
         WebBrowser1()->startEngine();
         go(url("/first"));
