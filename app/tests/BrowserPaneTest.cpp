@@ -5,8 +5,6 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QWebEnginePage>
-#include <QWebEngineView>
 #include <QtTest>
 
 #include "EventLoopWait.h"
@@ -134,7 +132,6 @@ class BrowserPaneTest : public QObject {
         QTest::addColumn<QString>("address");
         QTest::addColumn<QString>("title");
         QTest::newRow("known title") << url("/first") << url("/first") << "First page";
-        QTest::newRow("no scheme") << url("/first").mid(7) << url("/first") << "First page";
         QTest::newRow("redirect") << url("/redirect") << url("/second") << "Second page";
         QTest::newRow("two frames") << url("/frames") << url("/frames") << "Two frames";
         const QUrl unreachable = LocalHttpServer::unreachableUrl();
@@ -214,17 +211,6 @@ class BrowserPaneTest : public QObject {
             waitUntil([&] { return server.requestCount("/slow") > slowRequests; }, kLoadTimeoutMs));
         press("cmdStop");
         QVERIFY(shows(url("/first"), "First page"));
-    }
-
-    void newWindowLinkLandsInThePane() {
-        WebBrowser1()->startEngine();
-        go(url("/links"));
-        QVERIFY(shows(url("/links"), "Links"));
-        const auto windows = QApplication::topLevelWidgets().size();
-        WebBrowser1()->findChild<QWebEngineView*>()->page()->runJavaScript(
-            "document.getElementById('blank').click()");
-        QVERIFY(shows(url("/second"), "Second page"));
-        QCOMPARE(QApplication::topLevelWidgets().size(), windows);
     }
 
     // A completed same-document navigation replaces what the user was typing.
