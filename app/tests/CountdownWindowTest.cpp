@@ -8,6 +8,7 @@
 #include "FakeLocalClock.h"
 #include "IndicatorShape.h"
 #include "MainModule.h"
+#include "WebEngineTestSetup.h"
 #include "frmMain.h"
 
 using countdown::testing::FakeLocalClock;
@@ -16,6 +17,10 @@ using countdown::testing::FakeLocalClock;
 // message, with the local clock standing still where the test sets it.
 class CountdownWindowTest : public QObject {
     Q_OBJECT
+
+  public:
+    // The main window holds a web view.
+    static void initMain() { testing_support::prepareWebEngineTest(); }
 
   private:
     struct Window {
