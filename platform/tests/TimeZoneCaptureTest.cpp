@@ -1,53 +1,70 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
-#include <optional>
-#include <string>
+#include <iterator>
+#include <string_view>
 
+#include "DateValue.h"
+#include "MainModule.h"
+#include "PacificClock.h"
 #include "TimeZoneCapture.h"
 
 namespace platform {
 namespace {
 
-// Sets TZ for the life of the object and restores the previous value afterwards.
-class ScopedTimeZone {
-  public:
-    explicit ScopedTimeZone(const char* zone) {
-        if (const char* old = std::getenv("TZ")) previous_ = old;
-        setenv("TZ", zone, 1);
-    }
-    ~ScopedTimeZone() {
-        if (previous_)
-            setenv("TZ", previous_->c_str(), 1);
-        else
-            unsetenv("TZ");
-    }
-
-  private:
-    std::optional<std::string> previous_;
-};
-
+// The record describes the zone the process was started in: Windows keeps it per process, and
+// Wine computes it from the host's TZ when the process starts. So CTest starts this program
+// once per zone, with TZ set and, through libfaketime, on a winter and a summer date.
 struct ZoneRow {
-    const char* zone;
+    std::string_view zone;
     std::int32_t bias;
+    // The Pacific clock's text when the local clock reads 12:00:00.
+    const char* pacificAtLocalNoon;
 };
 
-class TimeZoneCapture : public ::testing::TestWithParam<ZoneRow> {};
+constexpr ZoneRow kZones[] = {
+    {"America/New_York", 300, "9:00:00"},
+    {"America/Los_Angeles", 480, "12:00:00"},
+    {"Europe/Berlin", -60, "3:00:00"},
+    {"Asia/Tokyo", -540, "19:00:00"},
+    {"UTC", 0, "4:00:00"},
+    {"Asia/Kolkata", -330, "22:30:00"},
+};
 
-TEST_P(TimeZoneCapture, GivesTheStandardTimeBiasWhateverTheSeason) {
-    ScopedTimeZone zone(GetParam().zone);
+const ZoneRow* zoneOfThisProcess() {
+    const char* zone = std::getenv("TZ");
+    if (zone == nullptr) return nullptr;
+    const auto found = std::find_if(std::begin(kZones), std::end(kZones),
+                                    [zone](const ZoneRow& row) { return row.zone == zone; });
+    return found == std::end(kZones) ? nullptr : found;
+}
+
+class TimeZoneCapture : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        row_ = zoneOfThisProcess();
+        ASSERT_NE(row_, nullptr) << "TZ must name one of the zones in kZones";
+        MainModule::reset();
+    }
+    void TearDown() override { MainModule::reset(); }
+
+    const ZoneRow* row_ = nullptr;
+};
+
+TEST_F(TimeZoneCapture, GivesTheStandardTimeBiasWhateverTheSeason) {
     countdown::TimeZoneInformation info{};
     info.Bias = 12345;
     GetTimeZoneInformation(&info);
-    EXPECT_EQ(info.Bias, GetParam().bias);
+    EXPECT_EQ(info.Bias, row_->bias);
 }
 
-INSTANTIATE_TEST_SUITE_P(Zones, TimeZoneCapture,
-                         ::testing::Values(ZoneRow{"America/New_York", 300},
-                                           ZoneRow{"America/Los_Angeles", 480},
-                                           ZoneRow{"Europe/Berlin", -60},
-                                           ZoneRow{"Asia/Tokyo", -540}, ZoneRow{"UTC", 0},
-                                           ZoneRow{"Asia/Kolkata", -330}));
+TEST_F(TimeZoneCapture, CapturedAtLoadItDrivesThePacificClock) {
+    GetTimeZoneInformation(&MainModule::TZInfo);
+    const countdown::DateValue localNoon = countdown::toDateValue({2026, 7, 1, 12, 0, 0});
+    const countdown::DateValue utc = countdown::utcFromLocal(localNoon, MainModule::TZInfo.Bias);
+    EXPECT_EQ(countdown::formatHms(countdown::pacificFromUtc(utc)), row_->pacificAtLocalNoon);
+}
 
 }  // namespace
 }  // namespace platform
