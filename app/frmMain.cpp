@@ -16,6 +16,7 @@
 #include "SystemLocalClock.h"
 #include "TimeZoneCapture.h"
 #include "Twips.h"
+#include "frmAbout.h"
 
 using countdown::TimeBox;
 using main_layout::Kind;
@@ -149,6 +150,7 @@ void frmMain::createMenus() {
     mnuContents->setShortcut(QKeySequence(Qt::Key_F1));
     mnuHelp->addSeparator()->setObjectName("mnuSep");
     mnuAbout = addItem(mnuHelp, "mnuAbout", QStringLiteral("About"));
+    connect(mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
 }
 
 void frmMain::start() {
@@ -160,6 +162,15 @@ void frmMain::start() {
 void frmMain::Form_Load() { platform::GetTimeZoneInformation(&MainModule::TZInfo); }
 
 void frmMain::Timer1_Timer() { countdown::runTick(*this, *clock_); }
+
+void frmMain::mnuAbout_Click() {
+    // One dialog at a time and without a parent, so that it stays open when the main window is
+    // closed first; it discards itself when closed and the next About loads it afresh.
+    if (!about_) about_ = new frmAbout();
+    about_->show();
+    about_->raise();
+    about_->activateWindow();
+}
 
 void frmMain::mnuExit_Click() { QCoreApplication::exit(0); }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <memory>
 
@@ -9,6 +10,7 @@
 #include "TickSource.h"
 
 class QAction;
+class frmAbout;
 class QLineEdit;
 class QMenu;
 class QPushButton;
@@ -30,6 +32,7 @@ class frmMain : public QMainWindow, public countdown::MainView {
 
     void Form_Load();
     void Timer1_Timer();
+    void mnuAbout_Click();
     void mnuExit_Click();
 
     std::string text(countdown::TimeBox box) const override;
@@ -66,4 +69,6 @@ class frmMain : public QMainWindow, public countdown::MainView {
     QMenu* mnuHelp = nullptr;
     QAction* mnuContents = nullptr;
     QAction* mnuAbout = nullptr;
+
+    QPointer<frmAbout> about_;  // the open About dialog, if any
 };

@@ -1,0 +1,10 @@
+#include "ProgramLauncher.h"
+
+namespace platform {
+
+LaunchError::LaunchError(const std::string& path, int systemError)
+    : std::runtime_error("cannot start \"" + path + "\" (system error " +
+                         std::to_string(systemError) + ")"),
+      systemError_(systemError) {}
+
+}  // namespace platform
