@@ -31,10 +31,12 @@ set(TICKLOT_TEST_RUNTIME_DIR ${CMAKE_BINARY_DIR}/test-runtime)
 file(MAKE_DIRECTORY ${TICKLOT_TEST_RUNTIME_DIR})
 file(CHMOD ${TICKLOT_TEST_RUNTIME_DIR} DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
 
-# A GoogleTest executable for plain C++ code, each of its tests registered with CTest.
+# A GoogleTest executable for plain C++ code, each of its tests registered with CTest, with
+# the test PROPERTIES given.
 function(ticklot_gtest name)
-    ticklot_gtest_executable(${name} ${ARGN})
-    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;PROPERTIES" ${ARGN})
+    ticklot_gtest_executable(${name} SOURCES ${ARG_SOURCES} LIBS ${ARG_LIBS})
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ${ARG_PROPERTIES})
 endfunction()
 
 # The executable alone, for tests that CTest has to start in a prepared environment.
