@@ -25,6 +25,8 @@ constexpr std::array kControls{
             ":/icons/home.svg", kNone},
     Control{"txtAddress", Kind::TextBox, 3240, 840, 11175, 285, 9, Font::Default, kNone, kNone,
             kNone, "Address"},
+    Control{"WebBrowser1", Kind::WebBrowser, 3240, 1200, 11775, 9495, 8, Font::Default, kNone,
+            kNone, kNone, "Web page"},
     Control{"cmdEnd", Kind::PushButton, 360, 4440, 1575, 375, 7, Font::SmallBold, "St&op Countdown",
             kNone, kNone, kNone},
     Control{"cmdStart", Kind::PushButton, 360, 3960, 1575, 375, 6, Font::SmallBold,

@@ -6,7 +6,7 @@
 // frmMain turns these rows into widgets in one place.
 namespace main_layout {
 
-enum class Kind { TextBox, DisplayBox, PushButton, PictureButton, Label, Shape };
+enum class Kind { TextBox, DisplayBox, PushButton, PictureButton, Label, Shape, WebBrowser };
 enum class Font { Default, SmallBold, LargeBold };
 
 struct Control {
@@ -18,7 +18,7 @@ struct Control {
     const char* caption;
     const char* toolTip;
     const char* picture;         // resource path of a picture button's image
-    const char* accessibleName;  // for text boxes and the indicator
+    const char* accessibleName;  // for text boxes, the indicator and the browser
 };
 
 std::span<const Control> controls();

@@ -10,17 +10,20 @@
 #include <vector>
 
 #include "ActiveControl.h"
+#include "BrowserCommands.h"
 #include "ClockTick.h"
 #include "Countdown.h"
 #include "EditMenu.h"
 #include "IndicatorShape.h"
 #include "MainLayout.h"
 #include "MainModule.h"
+#include "NavigationFeedback.h"
 #include "PanelStatusBar.h"
 #include "SystemLocalClock.h"
 #include "SystemRegionalSettings.h"
 #include "TimeZoneCapture.h"
 #include "Twips.h"
+#include "WebEngineBrowser.h"
 #include "frmAbout.h"
 
 using countdown::TimeBox;
@@ -61,6 +64,8 @@ QWidget* createControl(const main_layout::Control& control, QWidget* parent) {
             return new QLabel(QString::fromUtf8(control.caption), parent);
         case Kind::Shape:
             return new IndicatorShape(parent);
+        case Kind::WebBrowser:
+            return new platform::WebEngineBrowser(parent);
     }
     return nullptr;
 }
@@ -77,6 +82,7 @@ frmMain::frmMain(std::unique_ptr<countdown::LocalClock> clock, QWidget* parent)
     StatusBar1 = new PanelStatusBar(this);
     setStatusBar(StatusBar1);
     activeControl_ = new ActiveControl(*this);
+    connectBrowserPane();
     resize(twipsToPixels(main_layout::kClientWidth),
            menuBar()->sizeHint().height() + twipsToPixels(main_layout::kClientHeight));
     connect(&Timer1, &platform::TickSource::tick, this, &frmMain::Timer1_Timer);
@@ -120,6 +126,7 @@ void frmMain::createControls() {
             &frmMain::cmdStart_Click);
     connect(client->findChild<QPushButton*>("cmdEnd"), &QPushButton::clicked, this,
             &frmMain::cmdEnd_Click);
+    WebBrowser1 = client->findChild<platform::WebEngineBrowser*>("WebBrowser1");
     // Nothing runs until the first tick, which hides the indicator while no countdown runs.
     Shape1->hide();
 }
@@ -166,13 +173,51 @@ void frmMain::createMenus() {
     connect(mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
 }
 
+// Each browser command and the browser's completion event go to their one handler. Enter in the
+// address bar is routed nowhere, and no button is a default button: only Go navigates.
+void frmMain::connectBrowserPane() {
+    browserCommands_ = std::make_unique<browser::BrowserCommands>(*WebBrowser1, *this);
+    navigationFeedback_ = std::make_unique<browser::NavigationFeedback>(*WebBrowser1, *this);
+    WebBrowser1->onNavigateComplete2(
+        [this] { navigationFeedback_->WebBrowser1_NavigateComplete2(); });
+
+    using Commands = browser::BrowserCommands;
+    const std::pair<const char*, void (Commands::*)()> buttons[] = {
+        {"cmdHome", &Commands::cmdHome_Click},       {"cmdBack", &Commands::cmdBack_Click},
+        {"cmdForward", &Commands::cmdForward_Click}, {"cmdRefresh", &Commands::cmdRefresh_Click},
+        {"cmdStop", &Commands::cmdStop_Click},       {"cmdTime", &Commands::cmdTime_Click},
+        {"cmdGo", &Commands::cmdGo_Click},
+    };
+    for (const auto& [name, handler] : buttons) {
+        auto* button = centralWidget()->findChild<QPushButton*>(QString::fromUtf8(name));
+        connect(button, &QPushButton::clicked, this,
+                [this, handler] { (browserCommands_.get()->*handler)(); });
+    }
+    const std::pair<QAction*, void (Commands::*)()> items[] = {
+        {mnuHome, &Commands::mnuHome_Click},       {mnuBack, &Commands::mnuBack_Click},
+        {mnuForward, &Commands::mnuForward_Click}, {mnuRefresh, &Commands::mnuRefresh_Click},
+        {MnuEbay, &Commands::MnuEbay_Click},       {mnuContents, &Commands::mnuContents_Click},
+    };
+    for (const auto& [item, handler] : items)
+        connect(item, &QAction::triggered, this,
+                [this, handler] { (browserCommands_.get()->*handler)(); });
+}
+
 void frmMain::start() {
     Form_Load();
     show();
     Timer1.start();
+    // Chromium takes a tenth of a second or more to start, on this thread: it starts once the
+    // first tick has shown the clock, and then loads the page Form_Load asked for.
+    connect(&Timer1, &platform::TickSource::tick, WebBrowser1,
+            &platform::WebEngineBrowser::startEngine,
+            static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection));
 }
 
-void frmMain::Form_Load() { platform::GetTimeZoneInformation(&MainModule::TZInfo); }
+void frmMain::Form_Load() {
+    platform::GetTimeZoneInformation(&MainModule::TZInfo);
+    browserCommands_->startUpNavigation();
+}
 
 void frmMain::Timer1_Timer() { countdown::runTick(*this, *clock_, regional_); }
 
@@ -241,3 +286,11 @@ void frmMain::showCriticalMessage(const std::string& text, const std::string& ti
 void frmMain::setStatusPanelText(int panel, const std::string& text) {
     StatusBar1->setPanelText(panel, QString::fromStdString(text));
 }
+
+std::string frmMain::addressText() const { return txtAddress->text().toStdString(); }
+
+void frmMain::setAddressText(const std::string& text) {
+    txtAddress->setText(QString::fromStdString(text));
+}
+
+void frmMain::repaintAddress() { txtAddress->repaint(); }

@@ -5,6 +5,7 @@
 #include <array>
 #include <memory>
 
+#include "BrowserPaneView.h"
 #include "Clipboard.h"
 #include "LocalClock.h"
 #include "MainView.h"
@@ -19,10 +20,17 @@ class QMenu;
 class QPushButton;
 class IndicatorShape;
 class PanelStatusBar;
+namespace browser {
+class BrowserCommands;
+class NavigationFeedback;
+}  // namespace browser
+namespace platform {
+class WebEngineBrowser;
+}
 
 // The main window: clock, countdown boxes, browser pane, menus and status bar. Every event is
 // routed to one handler named after its control and event.
-class frmMain : public QMainWindow, public countdown::MainView {
+class frmMain : public QMainWindow, public countdown::MainView, public browser::BrowserPaneView {
     Q_OBJECT
   public:
     explicit frmMain(std::unique_ptr<countdown::LocalClock> clock, QWidget* parent = nullptr);
@@ -30,7 +38,7 @@ class frmMain : public QMainWindow, public countdown::MainView {
     ~frmMain() override;
 
     // Runs the load handler, shows the window and starts the timer, whose first tick comes
-    // only after the load handler has returned.
+    // only after the load handler has returned. The browser's engine starts after that tick.
     void start();
 
     void Form_Load();
@@ -51,9 +59,14 @@ class frmMain : public QMainWindow, public countdown::MainView {
     void showCriticalMessage(const std::string& text, const std::string& title) override;
     void setStatusPanelText(int panel, const std::string& text) override;
 
+    std::string addressText() const override;
+    void setAddressText(const std::string& text) override;
+    void repaintAddress() override;
+
   private:
     void createControls();
     void createMenus();
+    void connectBrowserPane();
     QLineEdit* timeBox(countdown::TimeBox box) const;
 
     std::unique_ptr<countdown::LocalClock> clock_;
@@ -68,6 +81,9 @@ class frmMain : public QMainWindow, public countdown::MainView {
     QLineEdit* txtAddress = nullptr;
     IndicatorShape* Shape1 = nullptr;
     PanelStatusBar* StatusBar1 = nullptr;
+    platform::WebEngineBrowser* WebBrowser1 = nullptr;
+    std::unique_ptr<browser::BrowserCommands> browserCommands_;
+    std::unique_ptr<browser::NavigationFeedback> navigationFeedback_;
 
     QMenu* mnuFile = nullptr;
     QAction* mnuExit = nullptr;

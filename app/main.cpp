@@ -2,10 +2,11 @@
 #include <QPointer>
 
 #include "TicklotVersion.h"
+#include "WebEngineProcess.h"
 #include "frmMain.h"
 
 int main(int argc, char* argv[]) {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    platform::prepareWebEngineProcess();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(ticklot_version::kTitle));
     QApplication::setApplicationVersion(QString::fromUtf8(ticklot_version::kVersionText));

@@ -9,11 +9,13 @@
 #include <vector>
 
 #include "MainModule.h"
+#include "WebEngineProcess.h"
 #include "frmMain.h"
 
 int main(int argc, char** argv) {
     QElapsedTimer sinceStart;
     sinceStart.start();
+    platform::prepareWebEngineProcess();
     QApplication app(argc, argv);
     const qint64 applicationReady = sinceStart.elapsed();
 

@@ -9,6 +9,7 @@
 #include "ClockTick.h"
 #include "MainModule.h"
 #include "SystemLocalClock.h"
+#include "WebEngineProcess.h"
 #include "frmMain.h"
 
 namespace {
@@ -83,6 +84,7 @@ BENCHMARK(WindowTickCountingDown);
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    platform::prepareWebEngineProcess();
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -1,5 +1,6 @@
 #include "Countdown.h"
 
+#include <cmath>
 #include <string>
 
 #include "MainModule.h"
@@ -62,7 +63,11 @@ void countdownStep(MainView& view, const DateConversion& parse) {
     const std::string shown = view.text(TimeBox::Timer);
     view.setIndicatorVisible(true);
     view.setIndicatorColour(shown < kRedFrom && shown > kZero ? kRed : kGreen);
-    if (shown <= kZero) {
+    // A negative remaining time means the end has passed without a tick landing in its
+    // second (the PC stalled, its clock jumped, or the end was edited to an earlier time).
+    // Its text would read like time still left and count upward, so it ends as well.
+    const bool endPassed = std::llround(MainModule::TimeLeft * kSecondsPerDay) < 0;
+    if (shown <= kZero || endPassed) {
         view.setText(TimeBox::Timer, std::string(kEndedText));
         MainModule::RunFlag = 0;
         view.setIndicatorVisible(false);

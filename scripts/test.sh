@@ -10,3 +10,6 @@ cmake --build build-test
 unset DISPLAY WAYLAND_DISPLAY
 cd build-test
 ctest --output-on-failure --parallel 2 --timeout 600
+cd ..
+# The Windows code paths: cross-built with mingw-w64 and run under Wine.
+bash scripts/test-wine.sh

@@ -9,11 +9,16 @@
 #include <QtTest>
 
 #include "MainModule.h"
+#include "WebEngineTestSetup.h"
 #include "frmAbout.h"
 #include "frmMain.h"
 
 class AboutMenuTest : public QObject {
     Q_OBJECT
+
+  public:
+    // The main window holds a web view.
+    static void initMain() { testing_support::prepareWebEngineTest(); }
 
   private:
     static QList<frmAbout*> openDialogs() {

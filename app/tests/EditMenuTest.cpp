@@ -11,12 +11,17 @@
 #include <QtTest>
 
 #include "MainModule.h"
+#include "WebEngineTestSetup.h"
 #include "frmMain.h"
 
 // The Edit menu of the real window on the real clipboard: opening the menu sets which items are
 // enabled, and choosing one runs it on the focused widget.
 class EditMenuTest : public QObject {
     Q_OBJECT
+
+  public:
+    // The main window holds a web view.
+    static void initMain() { testing_support::prepareWebEngineTest(); }
 
   private:
     static QClipboard* clipboard() { return QGuiApplication::clipboard(); }

@@ -12,6 +12,7 @@
 #include "IndicatorShape.h"
 #include "MainModule.h"
 #include "PanelStatusBar.h"
+#include "WebEngineTestSetup.h"
 #include "frmMain.h"
 
 class FrmMainTest : public QObject {
@@ -24,6 +25,9 @@ class FrmMainTest : public QObject {
         if (!found) qFatal("no child %s", name);
         return found;
     }
+
+  public:
+    static void initMain() { testing_support::prepareWebEngineTest(); }
 
   private slots:
     void init() { MainModule::reset(); }
@@ -57,6 +61,7 @@ class FrmMainTest : public QObject {
         QTest::newRow("cmdTime") << "cmdTime" << QRect(384, 16, 33, 33);
         QTest::newRow("txtAddress") << "txtAddress" << QRect(216, 56, 745, 19);
         QTest::newRow("cmdGo") << "cmdGo" << QRect(968, 56, 25, 17);
+        QTest::newRow("WebBrowser1") << "WebBrowser1" << QRect(216, 80, 785, 633);
     }
 
     void placesControlsAtTheirDesignedPixels() {
@@ -115,6 +120,8 @@ class FrmMainTest : public QObject {
                  QStringLiteral("Countdown Timer"));
         QCOMPARE(child<QLineEdit>(window, "txtAddress")->accessibleName(),
                  QStringLiteral("Address"));
+        QCOMPARE(child<QWidget>(window, "WebBrowser1")->accessibleName(),
+                 QStringLiteral("Web page"));
         auto* shape = child<IndicatorShape>(window, "Shape1");
         QCOMPARE(shape->accessibleName(), QStringLiteral("Countdown indicator"));
         shape->setBackColor(255);
@@ -148,14 +155,14 @@ class FrmMainTest : public QObject {
         frmMain window;
         QStringList order;
         QWidget* widget = child<QWidget>(window, "txtebaytime");
-        for (int i = 0; i < 12; ++i) {
+        for (int i = 0; i < 14; ++i) {
             order << widget->objectName();
             widget = widget->nextInFocusChain();
             while (widget->focusPolicy() == Qt::NoFocus) widget = widget->nextInFocusChain();
         }
         QCOMPARE(order, (QStringList{"txtebaytime", "txtauctionend", "txtTimer", "cmdStart",
-                                     "cmdEnd", "txtAddress", "cmdHome", "cmdBack", "cmdForward",
-                                     "cmdStop", "cmdTime", "cmdRefresh"}));
+                                     "cmdEnd", "WebBrowser1", "txtAddress", "cmdHome", "cmdBack",
+                                     "cmdForward", "cmdStop", "cmdTime", "cmdRefresh", "cmdGo"}));
     }
 
     void firstTicksShowTheClockAndTheLongDate() {

@@ -148,5 +148,5 @@ def click(accessible):
 def focus_window(title):
     """Gives the keyboard to the top-level window with this title; without a window manager
     nothing does so when a dialog closes."""
-    subprocess.run(["xdotool", "search", "--sync", "--name", "^%s$" % title,
+    subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^%s$" % title,
                     "windowfocus", "--sync"], check=True, timeout=10)

@@ -9,6 +9,7 @@
 #include <sstream>
 #include <thread>
 
+#include "LaunchTesting.h"
 #include "ProgramLauncher.h"
 #include "TempFolder.h"
 
@@ -16,20 +17,7 @@ namespace platform {
 namespace {
 
 using namespace std::chrono_literals;
-
-// Waits up to ten seconds for the started program to write its marker file.
-std::string waitForMarker(const std::filesystem::path& marker) {
-    for (auto waited = 0ms; waited < 10s; waited += 20ms) {
-        if (std::filesystem::exists(marker)) {
-            std::ifstream in(marker);
-            std::stringstream content;
-            content << in.rdbuf();
-            return content.str();
-        }
-        std::this_thread::sleep_for(20ms);
-    }
-    return "<no marker>";
-}
+using testing::waitForMarker;
 
 // Children of this process that have ended but whose exit status nobody collected.
 int zombieChildren() {
@@ -63,14 +51,7 @@ class SystemLauncherTest : public ::testing::Test {
     }
     std::filesystem::path marker() const { return folder.path() / "marker"; }
 
-    int launchError(const std::string& path) {
-        try {
-            launcher.launch(path, kNormalFocus);
-        } catch (const LaunchError& error) {
-            return error.systemError();
-        }
-        return 0;
-    }
+    int launchError(const std::string& path) { return testing::launchError(launcher, path); }
 
     testing::TempFolder folder;
     SystemLauncher launcher;

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <sys/stat.h>
-
-#include <cstdlib>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
+#include <thread>
 
 namespace platform::testing {
 
@@ -13,10 +13,23 @@ namespace platform::testing {
 class TempFolder {
   public:
     TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "ticklot-XXXXXX").string();
-        path_ = mkdtemp(pattern.data());
+        std::random_device random;
+        do {
+            path_ =
+                std::filesystem::temp_directory_path() / ("ticklot-" + std::to_string(random()));
+        } while (!std::filesystem::create_directory(path_));
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all);
     }
-    ~TempFolder() { std::filesystem::remove_all(path_); }
+    // A program started from the folder may still be ending, and Windows keeps a running
+    // program's file: removal is retried for a while before the folder is left behind.
+    ~TempFolder() {
+        std::error_code error;
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            if (std::filesystem::remove_all(path_, error) != static_cast<std::uintmax_t>(-1))
+                return;
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+    }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 

@@ -1,0 +1,286 @@
+// The main window's browser pane with the real Qt WebEngine browser, against pages served by
+// the test itself on 127.0.0.1. Other hosts are unreachable here: their pages are error pages.
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "EventLoopWait.h"
+#include "LocalHttpServer.h"
+#include "MainModule.h"
+#include "PanelStatusBar.h"
+#include "TestSite.h"
+#include "WebEngineBrowser.h"
+#include "WebEngineTestSetup.h"
+#include "frmMain.h"
+
+using testing_support::LocalHttpServer;
+using testing_support::runEventsFor;
+using testing_support::waitUntil;
+
+namespace {
+
+constexpr int kLoadTimeoutMs = 15000;
+
+}  // namespace
+
+class BrowserPaneTest : public QObject {
+    Q_OBJECT
+
+  public:
+    static void initMain() { testing_support::prepareWebEngineTest(); }
+
+  private:
+    LocalHttpServer server;
+    std::unique_ptr<frmMain> window;
+
+    template <typename T>
+    T* child(const QString& name) const {
+        T* found = window->findChild<T*>(name);
+        if (!found) qFatal("no child %s", qPrintable(name));
+        return found;
+    }
+    QLineEdit* txtAddress() const { return child<QLineEdit>("txtAddress"); }
+    QString panel1() const { return child<PanelStatusBar>("StatusBar1")->panelText(1); }
+    platform::WebEngineBrowser* WebBrowser1() const {
+        return child<platform::WebEngineBrowser>("WebBrowser1");
+    }
+    QString url(const QString& path) const { return server.url(path).toString(); }
+
+    // Clicks a button or picks a menu item, by its control name.
+    void press(const QString& control) {
+        if (auto* button = window->findChild<QPushButton*>(control))
+            button->click();
+        else
+            child<QAction>(control)->trigger();
+    }
+
+    void go(const QString& text) {
+        txtAddress()->setText(text);
+        press("cmdGo");
+    }
+
+    bool shows(const QString& address, const QString& title) {
+        return waitUntil([&] { return txtAddress()->text() == address && panel1() == title; },
+                         kLoadTimeoutMs);
+    }
+
+  private slots:
+    void initTestCase() { testing_support::serveTestSite(server); }
+
+    void init() {
+        MainModule::reset();
+        window = std::make_unique<frmMain>();
+        window->show();
+    }
+
+    void cleanup() { window.reset(); }
+
+    // Form_Load asks for the eBay home page; the engine starts only after the first tick.
+    void opensOnTheEbayHomePageAfterTheFirstTick() {
+        auto* clock = child<QLineEdit>("txtebaytime");
+        bool engineRanAtFirstTick = true;
+        connect(
+            clock, &QLineEdit::textChanged, this,
+            [&] { engineRanAtFirstTick = WebBrowser1()->isEngineStarted(); },
+            Qt::SingleShotConnection);
+        window->start();
+        QVERIFY(waitUntil([&] { return !clock->text().isEmpty(); }, kLoadTimeoutMs));
+        QVERIFY(!engineRanAtFirstTick);
+        QVERIFY(shows("http://www.ebay.com/", "www.ebay.com"));
+    }
+
+    void commandsOpenTheirFixedPages_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("title");
+        const QString home = "http://www.ebay.com/";
+        const QString time = "http://cgi.ebay.com/aw-cgi/eBayISAPI.dll?TimeShow";
+        QTest::newRow("cmdHome") << "cmdHome" << home << "www.ebay.com";
+        QTest::newRow("mnuHome") << "mnuHome" << home << "www.ebay.com";
+        QTest::newRow("cmdTime") << "cmdTime" << time << "cgi.ebay.com";
+        QTest::newRow("MnuEbay") << "MnuEbay" << time << "cgi.ebay.com";
+        QTest::newRow("mnuContents") << "mnuContents"
+                                     << "qrc:/help/contents.html"
+                                     << "Ticklot Help";
+    }
+
+    void commandsOpenTheirFixedPages() {
+        QFETCH(QString, control);
+        QFETCH(QString, address);
+        QFETCH(QString, title);
+        WebBrowser1()->startEngine();
+        press(control);
+        QVERIFY(shows(address, title));
+    }
+
+    void helpPageExplainsClockCountdownAndRefusal() {
+        QFile help(":/help/contents.html");
+        QVERIFY(help.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(help.readAll()).simplified();
+        for (const char* phrase :
+             {"Current PST Time", "Start Countdown", "Stop Countdown", "Ended", "Stopped",
+              "Invalid End Time, Auction has ended, or is over 24 hrs from now, Please check "
+              "the end time"})
+            QVERIFY2(text.contains(QString::fromUtf8(phrase)), phrase);
+    }
+
+    void goShowsWhereTheBrowserLands_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("known title") << url("/first") << url("/first") << "First page";
+        QTest::newRow("redirect") << url("/redirect") << url("/second") << "Second page";
+        QTest::newRow("two frames") << url("/frames") << url("/frames") << "Two frames";
+        const QUrl unreachable = LocalHttpServer::unreachableUrl();
+        QTest::newRow("unreachable")
+            << unreachable.toString() << unreachable.toString() << unreachable.host();
+    }
+
+    // Every text the address bar takes on the way is the top-level page's final address.
+    void goShowsWhereTheBrowserLands() {
+        QFETCH(QString, typed);
+        QFETCH(QString, address);
+        QFETCH(QString, title);
+        WebBrowser1()->startEngine();
+        go(url("/links"));
+        QVERIFY(shows(url("/links"), "Links"));
+        QStringList addresses;
+        connect(txtAddress(), &QLineEdit::textChanged, this,
+                [&](const QString& text) { addresses << text; });
+        go(typed);
+        QVERIFY(shows(address, title));
+        runEventsFor(300);
+        QCOMPARE(addresses.mid(1), QStringList(addresses.size() - 1, address));
+        QVERIFY(window->isVisible());
+    }
+
+    void backAndForwardWalkTheHistory_data() {
+        QTest::addColumn<QString>("back");
+        QTest::addColumn<QString>("forward");
+        QTest::newRow("buttons") << "cmdBack"
+                                 << "cmdForward";
+        QTest::newRow("Browse menu") << "mnuBack"
+                                     << "mnuForward";
+    }
+
+    void backAndForwardWalkTheHistory() {
+        QFETCH(QString, back);
+        QFETCH(QString, forward);
+        window->start();
+        QVERIFY(shows("http://www.ebay.com/", "www.ebay.com"));
+
+        // Nothing earlier or later: nothing happens, and the clock keeps ticking.
+        auto* clock = child<QLineEdit>("txtebaytime");
+        clock->clear();
+        press(back);
+        press(forward);
+        QVERIFY(waitUntil([&] { return !clock->text().isEmpty(); }, kLoadTimeoutMs));
+        runEventsFor(300);
+        QCOMPARE(txtAddress()->text(), QStringLiteral("http://www.ebay.com/"));
+
+        go(url("/first"));
+        QVERIFY(shows(url("/first"), "First page"));
+        go(url("/second"));
+        QVERIFY(shows(url("/second"), "Second page"));
+        press(back);
+        QVERIFY(shows(url("/first"), "First page"));
+        press(forward);
+        QVERIFY(shows(url("/second"), "Second page"));
+    }
+
+    void refreshReloadsFromButtonAndMenu() {
+        WebBrowser1()->startEngine();
+        go(url("/counter"));
+        QVERIFY(shows(url("/counter"), "Visit 1"));
+        press("cmdRefresh");
+        QVERIFY(shows(url("/counter"), "Visit 2"));
+        press("mnuRefresh");
+        QVERIFY(shows(url("/counter"), "Visit 3"));
+    }
+
+    void stopCancelsASlowPage() {
+        WebBrowser1()->startEngine();
+        go(url("/first"));
+        QVERIFY(shows(url("/first"), "First page"));
+        const int slowRequests = server.requestCount("/slow");
+        go(url("/slow"));
+        QVERIFY(
+            waitUntil([&] { return server.requestCount("/slow") > slowRequests; }, kLoadTimeoutMs));
+        press("cmdStop");
+        QVERIFY(shows(url("/first"), "First page"));
+    }
+
+    // A completed same-document navigation replaces what the user was typing.
+    void pageScriptsMoveTheAddressBar() {
+        WebBrowser1()->startEngine();
+        go(url("/moves-later"));
+        QVERIFY(shows(url("/moves-later"), "Moving page"));
+        txtAddress()->setText("half-typ");
+        QVERIFY(shows(url("/moved"), "Moving page"));
+    }
+
+    void enterInTheAddressBarDoesNothing() {
+        WebBrowser1()->startEngine();
+        go(url("/first"));
+        QVERIFY(shows(url("/first"), "First page"));
+        const int requestsBefore = server.requestCount("/second");
+        txtAddress()->setText(url("/second"));
+        txtAddress()->setFocus();
+        QTest::keyClick(txtAddress(), Qt::Key_Return);
+        QTest::keyClick(txtAddress(), Qt::Key_Enter);
+        runEventsFor(500);
+        QCOMPARE(server.requestCount("/second"), requestsBefore);
+        QCOMPARE(txtAddress()->text(), url("/second"));
+        QCOMPARE(panel1(), QStringLiteral("First page"));
+    }
+
+    // Tab enters the page after cmdEnd and leaves it for txtAddress; Shift+Tab goes back.
+    void tabPassesThroughThePage_data() {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<bool>("forward");
+        QTest::addColumn<QString>("to");
+        QTest::newRow("Tab") << "cmdEnd" << true << "txtAddress";
+        QTest::newRow("Shift+Tab") << "txtAddress" << false << "cmdEnd";
+    }
+
+    void tabPassesThroughThePage() {
+        QFETCH(QString, from);
+        QFETCH(bool, forward);
+        QFETCH(QString, to);
+        WebBrowser1()->startEngine();
+        go(url("/links"));
+        QVERIFY(shows(url("/links"), "Links"));
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        child<QWidget>(from)->setFocus();
+        auto press = [&] {
+            QTest::keyClick(QApplication::focusWidget(), forward ? Qt::Key_Tab : Qt::Key_Backtab,
+                            forward ? Qt::NoModifier : Qt::ShiftModifier);
+        };
+        press();
+        QVERIFY(waitUntil([&] { return WebBrowser1()->isAncestorOf(QApplication::focusWidget()); },
+                          kLoadTimeoutMs));
+        // Through the page's links and out again.
+        for (int i = 0; i < 10 && WebBrowser1()->isAncestorOf(QApplication::focusWidget()); ++i) {
+            press();
+            runEventsFor(100);
+        }
+        QCOMPARE(QApplication::focusWidget()->objectName(), to);
+    }
+
+    void goWithAnEmptyAddressBarIsIgnored() {
+        WebBrowser1()->startEngine();
+        go(url("/first"));
+        QVERIFY(shows(url("/first"), "First page"));
+        go("");
+        runEventsFor(300);
+        QCOMPARE(txtAddress()->text(), QString());
+        QCOMPARE(WebBrowser1()->LocationURL(), url("/first").toStdString());
+    }
+};
+
+QTEST_MAIN(BrowserPaneTest)
+#include "BrowserPaneTest.moc"

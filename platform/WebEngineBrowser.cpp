@@ -1,0 +1,136 @@
+#include "WebEngineBrowser.h"
+
+#include <QFocusEvent>
+#include <QVBoxLayout>
+#include <QWebEngineHistory>
+#include <QWebEngineNewWindowRequest>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineView>
+
+#include "UserAddress.h"
+
+namespace platform {
+
+using browser::Outcome;
+
+WebEngineBrowser::WebEngineBrowser(QWidget* parent) : QWidget(parent) {
+    setFocusPolicy(Qt::StrongFocus);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+}
+
+// The window that handles NavigateComplete2 is half gone by now: nothing more is reported.
+WebEngineBrowser::~WebEngineBrowser() {
+    if (view_) view_->page()->disconnect(this);
+}
+
+void WebEngineBrowser::startEngine() {
+    if (view_) return;
+    profile_ = std::make_unique<QWebEngineProfile>(QString::fromUtf8(kProfileName));
+    view_ = std::make_unique<QWebEngineView>(profile_.get(), this);
+    layout()->addWidget(view_.get());
+    connectPage();
+    if (!pendingUrl_.isEmpty()) view_->load(pendingUrl_);
+    pendingUrl_.clear();
+}
+
+// How Chromium's signals become NavigateComplete2, as Qt 6.4 delivers them:
+// - loadFinished comes once per top-level load, after its frames and with the title known:
+//   for a page, for an error page (ok = false, the address stays the one asked for) and for a
+//   stopped load alike. Frames raise no load signals of their own.
+// - A same-document navigation (a fragment, history.pushState) only changes the address, and a
+//   script may change the title after the load: those are reported while no load runs.
+// - During a load the address bounces between the new and the old one and the title shows
+//   placeholders: nothing is reported then.
+// The handler reads the address and title afresh from the page each time.
+void WebEngineBrowser::connectPage() {
+    QWebEnginePage* page = view_->page();
+    connect(page, &QWebEnginePage::loadFinished, this, &WebEngineBrowser::raiseNavigateComplete2);
+    connect(page, &QWebEnginePage::urlChanged, this, &WebEngineBrowser::raiseUnlessLoading);
+    connect(page, &QWebEnginePage::titleChanged, this, &WebEngineBrowser::raiseUnlessLoading);
+
+    // The program has one browser pane: a link or script that asks for a new window (target
+    // _blank, window.open) opens its page here, once the request has been answered.
+    connect(page, &QWebEnginePage::newWindowRequested, this,
+            [this](QWebEngineNewWindowRequest& request) {
+                const QUrl url = request.requestedUrl();
+                if (url.isEmpty()) return;
+                QMetaObject::invokeMethod(
+                    this, [this, url] { view_->load(url); }, Qt::QueuedConnection);
+            });
+}
+
+void WebEngineBrowser::focusInEvent(QFocusEvent* event) {
+    if (view_) view_->setFocus(event->reason());
+}
+
+// Chromium's own widgets join the focus chain wherever Qt puts new widgets; leaving the page is
+// aimed past them, at the control next to the pane itself.
+bool WebEngineBrowser::focusNextPrevChild(bool next) {
+    for (QWidget* target = next ? nextInFocusChain() : previousInFocusChain(); target != this;
+         target = next ? target->nextInFocusChain() : target->previousInFocusChain()) {
+        if (!isAncestorOf(target) && target->isVisible() && target->isEnabled() &&
+            (target->focusPolicy() & Qt::TabFocus)) {
+            target->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return false;
+}
+
+void WebEngineBrowser::raiseNavigateComplete2() {
+    if (navigateComplete2_) navigateComplete2_();
+}
+
+void WebEngineBrowser::raiseUnlessLoading() {
+    if (!view_->page()->isLoading()) raiseNavigateComplete2();
+}
+
+Outcome WebEngineBrowser::Navigate(const std::string& address) {
+    const QUrl url = loadableUrlFromUserInput(QString::fromStdString(address));
+    if (url.isEmpty()) return Outcome::Refused;
+    if (view_)
+        view_->load(url);
+    else
+        pendingUrl_ = url;
+    return Outcome::Accepted;
+}
+
+Outcome WebEngineBrowser::GoBack() {
+    if (!view_ || !view_->history()->canGoBack()) return Outcome::Refused;
+    view_->back();
+    return Outcome::Accepted;
+}
+
+Outcome WebEngineBrowser::GoForward() {
+    if (!view_ || !view_->history()->canGoForward()) return Outcome::Refused;
+    view_->forward();
+    return Outcome::Accepted;
+}
+
+Outcome WebEngineBrowser::Refresh() {
+    if (!view_ || view_->url().isEmpty()) return Outcome::Refused;
+    view_->reload();
+    return Outcome::Accepted;
+}
+
+Outcome WebEngineBrowser::Stop() {
+    pendingUrl_.clear();
+    if (view_) view_->stop();
+    return Outcome::Accepted;
+}
+
+std::string WebEngineBrowser::LocationName() const {
+    return view_ ? view_->title().toStdString() : std::string();
+}
+
+std::string WebEngineBrowser::LocationURL() const {
+    return view_ ? view_->url().toString().toStdString() : std::string();
+}
+
+void WebEngineBrowser::onNavigateComplete2(std::function<void()> handler) {
+    navigateComplete2_ = std::move(handler);
+}
+
+}  // namespace platform

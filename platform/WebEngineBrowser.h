@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QUrl>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "WebBrowser.h"
+
+class QWebEngineProfile;
+class QWebEngineView;
+
+namespace platform {
+
+// WebBrowser1: the embedded browser, a Qt WebEngine (Chromium) view behind the browser
+// interface.
+//
+// Starting Chromium blocks the user-interface thread for a tenth of a second or more, so it
+// starts only on startEngine(), which the window calls once the clock shows. Until then the
+// pane is empty, and the last address asked for is kept and loaded as soon as Chromium runs.
+//
+// Pages are kept in a named profile on disk, so cookies and sign-ins survive a restart. Links
+// and scripts that ask for a new window open in this pane. In the window's tab order the pane
+// stands where the window puts it: Tab enters the page, and leaving the page goes on to the
+// controls after (or, backwards, before) the pane.
+class WebEngineBrowser : public QWidget, public browser::WebBrowser {
+    Q_OBJECT
+  public:
+    static constexpr const char* kProfileName = "Ticklot";
+
+    explicit WebEngineBrowser(QWidget* parent = nullptr);
+    ~WebEngineBrowser() override;
+
+    void startEngine();
+    bool isEngineStarted() const { return view_ != nullptr; }
+
+    browser::Outcome Navigate(const std::string& address) override;
+    browser::Outcome GoBack() override;
+    browser::Outcome GoForward() override;
+    browser::Outcome Refresh() override;
+    browser::Outcome Stop() override;
+    std::string LocationName() const override;
+    std::string LocationURL() const override;
+    void onNavigateComplete2(std::function<void()> handler) override;
+
+  protected:
+    void focusInEvent(QFocusEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+
+  private:
+    void connectPage();
+    void raiseNavigateComplete2();
+    void raiseUnlessLoading();
+
+    QUrl pendingUrl_;
+    std::function<void()> navigateComplete2_;
+    // Declared before the view, so the view and its page go first: a profile must outlive
+    // its pages.
+    std::unique_ptr<QWebEngineProfile> profile_;
+    std::unique_ptr<QWebEngineView> view_;
+};
+
+}  // namespace platform

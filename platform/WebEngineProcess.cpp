@@ -1,0 +1,38 @@
+#include "WebEngineProcess.h"
+
+#include <QCoreApplication>
+#include <QtGlobal>
+#include <iostream>
+
+#if defined(Q_OS_UNIX)
+#include <unistd.h>
+#endif
+
+namespace platform {
+namespace {
+
+constexpr const char* kDisableSandbox = "QTWEBENGINE_DISABLE_SANDBOX";
+
+bool runningAsRoot() {
+#if defined(Q_OS_UNIX)
+    return geteuid() == 0;
+#else
+    return false;
+#endif
+}
+
+}  // namespace
+
+bool turnOffSandboxWhenRoot(bool asRoot, std::ostream& messages) {
+    if (!asRoot || qEnvironmentVariableIsSet(kDisableSandbox)) return false;
+    qputenv(kDisableSandbox, "1");
+    messages << "Ticklot: running as root, so the web browser's sandbox is turned off.\n";
+    return true;
+}
+
+void prepareWebEngineProcess() {
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    turnOffSandboxWhenRoot(runningAsRoot(), std::cerr);
+}
+
+}  // namespace platform
