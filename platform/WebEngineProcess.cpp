@@ -12,6 +12,7 @@ namespace platform {
 namespace {
 
 constexpr const char* kDisableSandbox = "QTWEBENGINE_DISABLE_SANDBOX";
+constexpr const char* kQuickBackend = "QT_QUICK_BACKEND";
 
 bool runningAsRoot() {
 #if defined(Q_OS_UNIX)
@@ -30,8 +31,15 @@ bool turnOffSandboxWhenRoot(bool asRoot, std::ostream& messages) {
     return true;
 }
 
+bool useSoftwareSceneGraph() {
+    if (qEnvironmentVariableIsSet(kQuickBackend)) return false;
+    qputenv(kQuickBackend, "software");
+    return true;
+}
+
 void prepareWebEngineProcess() {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    useSoftwareSceneGraph();
     turnOffSandboxWhenRoot(runningAsRoot(), std::cerr);
 }
 

@@ -9,8 +9,11 @@
 namespace platform {
 namespace {
 
-class SandboxRule : public ::testing::Test {
+// Clears one environment variable for a test and puts it back afterwards.
+class EnvironmentRule : public ::testing::Test {
   protected:
+    explicit EnvironmentRule(const char* name) : kName(name) {}
+
     void SetUp() override {
         wasSet_ = qEnvironmentVariableIsSet(kName);
         saved_ = qgetenv(kName);
@@ -23,13 +26,34 @@ class SandboxRule : public ::testing::Test {
             qunsetenv(kName);
     }
 
-    static constexpr const char* kName = "QTWEBENGINE_DISABLE_SANDBOX";
-    std::ostringstream messages;
+    const char* const kName;
 
   private:
     bool wasSet_ = false;
     QByteArray saved_;
 };
+
+class SandboxRule : public EnvironmentRule {
+  protected:
+    SandboxRule() : EnvironmentRule("QTWEBENGINE_DISABLE_SANDBOX") {}
+    std::ostringstream messages;
+};
+
+class SceneGraphRule : public EnvironmentRule {
+  protected:
+    SceneGraphRule() : EnvironmentRule("QT_QUICK_BACKEND") {}
+};
+
+TEST_F(SceneGraphRule, ChoosesTheSoftwareSceneGraph) {
+    EXPECT_TRUE(useSoftwareSceneGraph());
+    EXPECT_EQ(qgetenv(kName), "software");
+}
+
+TEST_F(SceneGraphRule, LeavesAChoiceMadeBeforeItAlone) {
+    qputenv(kName, "opengl");
+    EXPECT_FALSE(useSoftwareSceneGraph());
+    EXPECT_EQ(qgetenv(kName), "opengl");
+}
 
 TEST_F(SandboxRule, StaysOnForAnOrdinaryUser) {
     EXPECT_FALSE(turnOffSandboxWhenRoot(false, messages));
