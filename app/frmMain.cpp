@@ -73,8 +73,13 @@ QWidget* createControl(const main_layout::Control& control, QWidget* parent) {
 }  // namespace
 
 frmMain::frmMain(std::unique_ptr<countdown::LocalClock> clock, QWidget* parent)
-    : QMainWindow(parent), clock_(std::move(clock)), regional_(platform::systemRegionalSettings()) {
+    : QMainWindow(parent),
+      clock_(std::move(clock)),
+      regional_(platform::systemRegionalSettings()),
+      Timer1(this) {
     setObjectName("frmMain");
+    // Found by its name like every other control.
+    Timer1.setObjectName("Timer1");
     setWindowTitle(QStringLiteral("Ticklot"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/clock.svg")));
     createMenus();

@@ -9,12 +9,14 @@
 #include <vector>
 
 #include "MainModule.h"
+#include "OfflineBrowser.h"
 #include "WebEngineProcess.h"
 #include "frmMain.h"
 
 int main(int argc, char** argv) {
     QElapsedTimer sinceStart;
     sinceStart.start();
+    keepBrowserOnThisMachine();
     platform::prepareWebEngineProcess();
     QApplication app(argc, argv);
     const qint64 applicationReady = sinceStart.elapsed();

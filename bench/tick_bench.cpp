@@ -8,6 +8,7 @@
 
 #include "ClockTick.h"
 #include "MainModule.h"
+#include "OfflineBrowser.h"
 #include "SystemLocalClock.h"
 #include "WebEngineProcess.h"
 #include "frmMain.h"
@@ -84,6 +85,7 @@ BENCHMARK(WindowTickCountingDown);
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    keepBrowserOnThisMachine();
     platform::prepareWebEngineProcess();
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);

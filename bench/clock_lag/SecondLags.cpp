@@ -18,18 +18,22 @@ std::int64_t floorMod(std::int64_t value, std::int64_t divisor) {
 
 }  // namespace
 
-SecondLags secondLags(const std::vector<ShownTexts::Shown>& shown) {
+SecondLags secondLags(const std::vector<ShownTexts::Shown>& shown, std::int64_t fromNs) {
     SecondLags result;
     for (std::size_t i = 1; i < shown.size(); ++i) {
+        if (shown[i - 1].paintedNs < fromNs) continue;
         const int second = secondOfDay(shown[i].text);
         const int previous = secondOfDay(shown[i - 1].text);
         if (second < 0 || previous < 0) continue;
         result.missedSeconds += static_cast<int>(floorMod(second - previous, 86400)) - 1;
 
-        const std::int64_t wallSecond = shown[i].wallNs / kNsPerSecond;
+        const std::int64_t wallSecond = shown[i].paintedNs / kNsPerSecond;
         const std::int64_t back = floorMod(wallSecond - second % 60, 60);
         const std::int64_t boundaryNs = (wallSecond - back) * kNsPerSecond;
-        result.lagsMs.push_back(static_cast<double>(shown[i].wallNs - boundaryNs) / 1e6);
+        result.paintedMs.push_back(static_cast<double>(shown[i].paintedNs - boundaryNs) / 1e6);
+        if (shown[i].returnedNs != 0)
+            result.returnedMs.push_back(static_cast<double>(shown[i].returnedNs - boundaryNs) /
+                                        1e6);
     }
     return result;
 }

@@ -5,7 +5,20 @@
 #include <QLineEdit>
 #include <chrono>
 
+namespace {
+
+std::int64_t nowNs() {
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(now).count();
+}
+
+}  // namespace
+
 ShownTexts::ShownTexts(QLineEdit* box) : QObject(box), box_(box) { box->installEventFilter(this); }
+
+void ShownTexts::tickReturned() {
+    if (!shown_.empty() && shown_.back().returnedNs == 0) shown_.back().returnedNs = nowNs();
+}
 
 bool ShownTexts::eventFilter(QObject* watched, QEvent* event) {
     if (watched != box_ || event->type() != QEvent::Paint || painting_) return false;
@@ -14,9 +27,8 @@ bool ShownTexts::eventFilter(QObject* watched, QEvent* event) {
     painting_ = true;
     QCoreApplication::sendEvent(watched, event);
     painting_ = false;
-    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    const std::int64_t now = nowNs();
     const QString text = box_->text();
-    if (shown_.empty() || shown_.back().text != text)
-        shown_.push_back({text, std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()});
+    if (shown_.empty() || shown_.back().text != text) shown_.push_back({text, now});
     return true;
 }

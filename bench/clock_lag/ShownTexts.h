@@ -7,18 +7,23 @@
 
 class QLineEdit;
 
-// Watches one clock box and records the wall-clock moment at which each new text has been
-// painted, so the lag measured includes setting the text and the repaint.
+// Watches one clock box and records, for each new text, the wall-clock moment at which the box
+// had painted it and the one at which the tick that set it had returned: by then the window
+// has been flushed to the screen as well.
 class ShownTexts : public QObject {
   public:
     struct Shown {
         QString text;
-        std::int64_t wallNs;  // nanoseconds since the epoch, just after the paint
+        std::int64_t paintedNs;       // nanoseconds since the epoch, just after the paint
+        std::int64_t returnedNs = 0;  // just after the tick that set it returned
     };
 
     explicit ShownTexts(QLineEdit* box);
 
     const std::vector<Shown>& shown() const { return shown_; }
+
+    // Called when a tick has returned.
+    void tickReturned();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

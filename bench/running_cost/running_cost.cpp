@@ -9,15 +9,16 @@
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
-#include <functional>
 #include <memory>
 #include <vector>
 
 #include "MainModule.h"
+#include "OfflineBrowser.h"
 #include "PanelStatusBar.h"
 #include "Percentiles.h"
 #include "ThreadCpu.h"
 #include "TickSource.h"
+#include "WebEngineProcess.h"
 #include "frmMain.h"
 
 namespace {
@@ -26,29 +27,41 @@ namespace {
 // which takes the longest path through the date conversion.
 constexpr const char* kEndText = "(Thursday, Dec 31, 2099 17:30:00 PST)";
 
-// Times each tick while measuring: its wall time and its thread CPU time, in microseconds.
-class TickTimes {
+// Times each tick while measuring, in microseconds of wall time and of thread CPU time: from
+// the start of the timer event that fires it (noted by an application-wide event filter) to
+// the return of its handler (a slot connected after the handler).
+class TickTimes : public QObject {
   public:
-    void run(const std::function<void()>& tick) {
-        if (!measuring) return tick();
-        const auto wallStart = std::chrono::steady_clock::now();
-        const auto cpuStart = thread_cpu::now();
-        tick();
-        cpuUs.push_back(static_cast<double>((thread_cpu::now() - cpuStart).count()) / 1e3);
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Timer) {
+            wallStart_ = std::chrono::steady_clock::now();
+            cpuStart_ = thread_cpu::now();
+        }
+        return false;
+    }
+
+    void tickDone() {
+        if (!measuring) return;
+        cpuUs.push_back(static_cast<double>((thread_cpu::now() - cpuStart_).count()) / 1e3);
         wallUs.push_back(
-            std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - wallStart)
+            std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - wallStart_)
                 .count());
     }
 
     bool measuring = false;
     std::vector<double> wallUs;
     std::vector<double> cpuUs;
+
+  private:
+    std::chrono::steady_clock::time_point wallStart_;
+    std::chrono::nanoseconds cpuStart_{};
 };
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    keepBrowserOnThisMachine();
+    platform::prepareWebEngineProcess();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ticklot"));
     QCommandLineParser parser;
@@ -62,27 +75,24 @@ int main(int argc, char** argv) {
     const bool floor = parser.isSet(floorOption);
 
     TickTimes times;
+    app.installEventFilter(&times);
     std::unique_ptr<QWidget> window;
     QTimer floorTimer;
-    platform::TickSource tickSource;
     frmMain* ticklot = nullptr;
     if (floor) {
         window = std::make_unique<QWidget>();
         auto* edit = new QLineEdit(window.get());
-        QObject::connect(&floorTimer, &QTimer::timeout, [&times, edit] {
-            times.run([edit] { edit->setText(QTime::currentTime().toString("h:mm:ss")); });
-        });
+        QObject::connect(&floorTimer, &QTimer::timeout, edit,
+                         [edit] { edit->setText(QTime::currentTime().toString("h:mm:ss")); });
+        QObject::connect(&floorTimer, &QTimer::timeout, &times, &TickTimes::tickDone);
         window->show();
         floorTimer.start(100);
     } else {
-        // As the program starts, with the tick timed from outside the window.
         window = std::make_unique<frmMain>();
         ticklot = static_cast<frmMain*>(window.get());
-        QObject::connect(&tickSource, &platform::TickSource::tick,
-                         [&times, ticklot] { times.run([ticklot] { ticklot->Timer1_Timer(); }); });
-        ticklot->Form_Load();
-        ticklot->show();
-        tickSource.start();
+        ticklot->start();
+        QObject::connect(ticklot->findChild<platform::TickSource*>("Timer1"),
+                         &platform::TickSource::tick, &times, &TickTimes::tickDone);
         // Start compares the end with the clock's text, which the first tick writes.
         QTimer::singleShot(500, ticklot, [ticklot] {
             ticklot->findChild<QLineEdit*>("txtauctionend")->setText(kEndText);
