@@ -36,7 +36,10 @@ class Menus(unittest.TestCase):
         self.app.wait_for_text(end, lambda t: t == "17:30:00")
         press_keys("ctrl+a")
         self.edit("c")
+        # The start-up page has filled the address bar by the time it is clicked.
+        self.app.wait_for_text(address, lambda t: t == "http://www.ebay.com/", timeout=15)
         click(address)
+        press_keys("ctrl+a")
         type_text("abc")
         self.app.wait_for_text(address, lambda t: t == "abc")
         self.edit("p")

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs one end-to-end test script against the real binary under a private X server and a
 # private D-Bus session, so that the accessibility bus belongs to this run alone.
-# Usage: run_e2e.sh <test.py> <ticklot binary>
+# Usage: run_e2e.sh <test.py> <ticklot binary> [arguments of the test]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 script=$1
@@ -21,4 +21,4 @@ export PYTHONPATH=$here
 export PYTHONDONTWRITEBYTECODE=1
 
 exec xvfb-run -a -s "-screen 0 1280x1024x24" \
-    dbus-run-session -- /usr/bin/python3 "$here/$script" "$binary"
+    dbus-run-session -- /usr/bin/python3 "$here/$script" "$binary" "${@:3}"

@@ -27,7 +27,11 @@ class TicklotApp:
         # starts; asking for the desktop starts it.
         pyatspi.Registry.getDesktop(0)
         self.process = subprocess.Popen([binary], env=self.env)
-        self.root = self._wait_for_app(timeout)
+        try:
+            self.root = self._wait_for_app(timeout)
+        except Exception:
+            self.kill()
+            raise
 
     def _wait_for_app(self, timeout):
         deadline = time.monotonic() + timeout
@@ -94,8 +98,8 @@ class TicklotApp:
 
     @staticmethod
     def text(accessible):
-        text = accessible.queryText()
-        return text.getText(0, text.characterCount)
+        # In one call: a tick between asking for the length and for the text would tear it.
+        return accessible.queryText().getText(0, -1)
 
     def wait_for_text(self, accessible, predicate, timeout=5.0):
         deadline = time.monotonic() + timeout
@@ -123,11 +127,14 @@ def press_keys(*keys):
 
 def faketime_env(spec):
     """Variables that run a program under libfaketime. The monotonic clock stays real, or a
-    stopped faked clock would stop Qt's timers; AddressSanitizer is told to accept the
-    library loaded before it."""
+    stopped faked clock would stop Qt's timers. The library's own fix for waits on the
+    monotonic clock, which it turns on by itself for this C library, makes such waits return at
+    once: the browser's worker threads then spin at full speed, so it is turned off.
+    AddressSanitizer is told to accept the library loaded before it."""
     variables = {"FAKETIME": spec} if isinstance(spec, str) else dict(spec)
     variables["LD_PRELOAD"] = glob.glob("/usr/lib/*/faketime/libfaketimeMT.so.1")[0]
     variables["FAKETIME_DONT_FAKE_MONOTONIC"] = "1"
+    variables["FAKETIME_FORCE_MONOTONIC_FIX"] = "0"
     asan = os.environ.get("ASAN_OPTIONS", "")
     variables["ASAN_OPTIONS"] = (asan + ":" if asan else "") + "verify_asan_link_order=0"
     return variables
