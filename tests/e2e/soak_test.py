@@ -58,8 +58,6 @@ class Soak:
         self.real_deadline = time.time() + minutes * 60
         self.rss_after = rss_after
         self.binary = binary
-        self.folder = tempfile.mkdtemp()
-        self.clock = FakedClock(os.path.join(self.folder, "faketime"))
         self.shown_clock_texts = set()
         self.ended_at = None
         self.samples = 0
@@ -72,34 +70,41 @@ class Soak:
         asan = os.environ.get("ASAN_OPTIONS", "")
         os.environ["ASAN_OPTIONS"] = ((asan + ":" if asan else "")
                                       + "quarantine_size_mb=0:thread_local_quarantine_size_kb=0")
-        self.clock.jump_to(self.start)
-        launched = time.time()
-        app = TicklotApp(self.binary, env={"TZ": self.tz, "LANG": "C.UTF-8"},
-                         faketime=self.clock.env())
-        try:
-            self.app = app
-            self.find_controls()
-            self.start_countdown()
-            last_rss = 0.0
-            print("countdown started %.1f s after launch" % (time.time() - launched), flush=True)
-            while self.clock.now() < self.finish:
-                self.advance()
-                self.sample()
-                if time.time() - last_rss >= 1:
-                    last_rss = time.time()
-                    self.rss.append((last_rss - launched, resident_kb(app.process.pid)))
-                    if len(self.rss) % 10 == 0:
-                        print("%4.0f s: faked %s local, %d kB" % (
-                            self.rss[-1][0], local_time(self.clock.now(), self.tz).isoformat(" "),
-                            self.rss[-1][1]), flush=True)
-                time.sleep(0.03)
-            self.check_whole_run()
-            focus_window("Ticklot")
-            press_keys("ctrl+q")
-            assert app.wait_exit() == 0, "Ctrl+Q did not end the program with status 0"
-        finally:
-            app.kill()
+        with tempfile.TemporaryDirectory() as folder:
+            self.clock = FakedClock(os.path.join(folder, "faketime"))
+            self.clock.jump_to(self.start)
+            launched = time.time()
+            self.app = TicklotApp(self.binary, env={"TZ": self.tz, "LANG": "C.UTF-8"},
+                                  faketime=self.clock.env())
+            try:
+                self.find_controls()
+                self.start_countdown()
+                print("countdown started %.1f s after launch" % (time.time() - launched),
+                      flush=True)
+                self.race_through(launched)
+                self.check_whole_run()
+                focus_window("Ticklot")
+                press_keys("ctrl+q")
+                assert self.app.wait_exit() == 0, "Ctrl+Q did not end the program with status 0"
+            finally:
+                self.app.kill()
         self.report()
+
+    def race_through(self, launched):
+        """Moves the faked clock to the end of the run, sampling all the way; the resident
+        memory once a second."""
+        last_rss = 0.0
+        while self.clock.now() < self.finish:
+            self.advance()
+            self.sample()
+            if time.time() - last_rss >= 1:
+                last_rss = time.time()
+                self.rss.append((last_rss - launched, resident_kb(self.app.process.pid)))
+                if len(self.rss) % 10 == 0:
+                    print("%4.0f s: faked %s local, %d kB" % (
+                        self.rss[-1][0], local_time(self.clock.now(), self.tz).isoformat(" "),
+                        self.rss[-1][1]), flush=True)
+            time.sleep(0.03)
 
     def find_controls(self):
         self.clock_box = self.app.find("Current PST Time", "text")
