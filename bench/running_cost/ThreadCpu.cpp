@@ -27,9 +27,9 @@ double accountedSeconds() {
 }
 
 std::chrono::nanoseconds now() {
-    timespec spec{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &spec);
-    return std::chrono::seconds(spec.tv_sec) + std::chrono::nanoseconds(spec.tv_nsec);
+    timespec time{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &time);
+    return std::chrono::seconds(time.tv_sec) + std::chrono::nanoseconds(time.tv_nsec);
 }
 
 }  // namespace thread_cpu

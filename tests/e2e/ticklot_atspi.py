@@ -13,8 +13,8 @@ import pyatspi
 
 
 class TicklotApp:
-    """The program, started with the given environment; faketime is a libfaketime time
-    specification such as "@2026-02-08 02:00:00" (start the clock there) or a dict of
+    """The program, started with the given environment; faketime is a libfaketime start
+    setting such as "@2026-02-08 02:00:00" (start the clock there) or a dict of
     libfaketime variables."""
 
     def __init__(self, binary, env=None, timeout=15.0, faketime=None):
@@ -125,13 +125,13 @@ def press_keys(*keys):
     subprocess.run(["xdotool", "key", "--clearmodifiers"] + list(keys), check=True)
 
 
-def faketime_env(spec):
+def faketime_env(setting):
     """Variables that run a program under libfaketime. The monotonic clock stays real, or a
     stopped faked clock would stop Qt's timers. The library's own fix for waits on the
     monotonic clock, which it turns on by itself for this C library, makes such waits return at
     once: the browser's worker threads then spin at full speed, so it is turned off.
     AddressSanitizer is told to accept the library loaded before it."""
-    variables = {"FAKETIME": spec} if isinstance(spec, str) else dict(spec)
+    variables = {"FAKETIME": setting} if isinstance(setting, str) else dict(setting)
     variables["LD_PRELOAD"] = glob.glob("/usr/lib/*/faketime/libfaketimeMT.so.1")[0]
     variables["FAKETIME_DONT_FAKE_MONOTONIC"] = "1"
     variables["FAKETIME_FORCE_MONOTONIC_FIX"] = "0"
