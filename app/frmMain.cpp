@@ -137,7 +137,7 @@ void frmMain::createControls() {
 }
 
 void frmMain::createMenus() {
-    auto addItem = [this](QMenu* menu, const char* name, const QString& caption) {
+    auto addItem = [](QMenu* menu, const char* name, const QString& caption) {
         QAction* action = menu->addAction(caption);
         action->setObjectName(QString::fromUtf8(name));
         return action;
@@ -196,7 +196,7 @@ void frmMain::connectBrowserPane() {
     for (const auto& [name, handler] : buttons) {
         auto* button = centralWidget()->findChild<QPushButton*>(QString::fromUtf8(name));
         connect(button, &QPushButton::clicked, this,
-                [this, handler] { (browserCommands_.get()->*handler)(); });
+                [this, handler = handler] { (browserCommands_.get()->*handler)(); });
     }
     const std::pair<QAction*, void (Commands::*)()> items[] = {
         {mnuHome, &Commands::mnuHome_Click},       {mnuBack, &Commands::mnuBack_Click},
@@ -205,7 +205,7 @@ void frmMain::connectBrowserPane() {
     };
     for (const auto& [item, handler] : items)
         connect(item, &QAction::triggered, this,
-                [this, handler] { (browserCommands_.get()->*handler)(); });
+                [this, handler = handler] { (browserCommands_.get()->*handler)(); });
 }
 
 void frmMain::start() {

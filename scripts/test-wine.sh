@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh --test
 cmake -S . -B build-win -G Ninja -DCMAKE_BUILD_TYPE=Debug \
     -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw-w64-x86_64.cmake \
-    -DTICKLOT_QT_APP=OFF -DTICKLOT_BUILD_BENCH=OFF --no-warn-unused-cli >/dev/null
+    -DTICKLOT_QT_APP=OFF -DTICKLOT_BUILD_BENCH=OFF -DTICKLOT_WERROR=ON --no-warn-unused-cli >/dev/null
 cmake --build build-win --parallel 2
 
 # Console programs only: Wine needs no display, and must not reach one.

@@ -172,7 +172,7 @@ TEST(DateText, FollowsTheLocalesOwnSeparatorsAndOrder) {
 
     RegionalSettings finnish = usEnglishSettings();
     finnish.dateOrder = DateOrder::DayMonthYear;
-    finnish.timeSeparator = ".";
+    finnish.timeSeparator = '.';
     EXPECT_EQ(parseDateText("17.30", finnish, kCurrentYear), time(17, 30));
     EXPECT_EQ(parseDateText("8/12/2026 17.30", finnish, kCurrentYear), date(2026, 12, 8, 17, 30));
 
