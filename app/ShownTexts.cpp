@@ -4,21 +4,26 @@
 #include "DateValue.h"
 
 namespace shown_texts {
+namespace {
 
-QStringList timesOfDay() {
-    QStringList texts;
-    for (int hour = 0; hour < 24; ++hour)
-        for (int pair = 0; pair < 60; ++pair)
-            texts << QString::fromStdString(
-                countdown::formatHms((hour * 3600 + pair * 61) / countdown::kSecondsPerDay));
-    return texts;
+QString widestNumber(const QFontMetrics& metrics, int count, const char* format) {
+    QString widest;
+    for (int number = 0; number < count; ++number) {
+        const QString text = QString::asprintf(format, number);
+        if (metrics.horizontalAdvance(text) > metrics.horizontalAdvance(widest)) widest = text;
+    }
+    return widest;
 }
 
-QStringList countdownTexts() {
-    QStringList texts = timesOfDay();
-    for (std::string_view text : {countdown::kEndedText, countdown::kStoppedText})
-        texts << QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    return texts;
+QString fromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+QString widestTimeOfDay(const QFontMetrics& metrics) {
+    const QString pair = widestNumber(metrics, 60, "%02d");
+    return widestNumber(metrics, 24, "%d") + ':' + pair + ':' + pair;
 }
 
 QStringList longDatesOfYear(const countdown::LocalClock& clock, int year) {
@@ -30,16 +35,17 @@ QStringList longDatesOfYear(const countdown::LocalClock& clock, int year) {
     return texts;
 }
 
-QStringList shownBy(const main_layout::Control& control) {
+QStringList shownBy(const main_layout::Control& control, const QFontMetrics& metrics) {
     switch (control.shows) {
         case main_layout::Shows::Nothing:
             return {};
         case main_layout::Shows::Caption:
             return {QString::fromUtf8(control.caption)};
         case main_layout::Shows::TimeOfDay:
-            return timesOfDay();
+            return {widestTimeOfDay(metrics)};
         case main_layout::Shows::Countdown:
-            return countdownTexts();
+            return {widestTimeOfDay(metrics), fromView(countdown::kEndedText),
+                    fromView(countdown::kStoppedText)};
     }
     return {};
 }

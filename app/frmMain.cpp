@@ -52,7 +52,7 @@ QRect designedRect(const main_layout::Control& control) {
 // Where the font on hand is wider than the designed face, the control grows to the right into
 // free space, or its font shrinks, until the widest text it shows fits.
 void fitShownTexts(const main_layout::Control& control, QWidget& widget) {
-    const QStringList texts = shown_texts::shownBy(control);
+    const QStringList texts = shown_texts::shownBy(control, widget.fontMetrics());
     if (texts.isEmpty()) return;
     std::vector<QRect> others;
     for (const main_layout::Control& other : main_layout::controls())
