@@ -56,10 +56,6 @@ QWidget* createControl(const about_layout::Control& control, QWidget* parent) {
     return nullptr;
 }
 
-QRect designedRect(const about_layout::Control& control) {
-    return twipsRect(control.left, control.top, control.width, control.height);
-}
-
 QColor fromBgr(unsigned colour) {
     return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
 }
@@ -95,7 +91,7 @@ void frmAbout::createControls() {
     for (const about_layout::Control& control : about_layout::controls()) {
         QWidget* widget = createControl(control, this);
         widget->setObjectName(QString::fromUtf8(control.name));
-        widget->setGeometry(designedRect(control));
+        widget->setGeometry(twipsRect(control.left, control.top, control.width, control.height));
         if (control.tabIndex >= 0) tabOrder.emplace_back(control.tabIndex, widget);
     }
     std::sort(tabOrder.begin(), tabOrder.end(),
