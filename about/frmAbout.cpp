@@ -10,6 +10,7 @@
 #include "AboutLayout.h"
 #include "LineControl.h"
 #include "SystemRegistry.h"
+#include "TextFit.h"
 #include "TicklotVersion.h"
 #include "Twips.h"
 
@@ -80,6 +81,7 @@ frmAbout::frmAbout(Services services)
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
     Form_Load();
+    fitTexts();
 }
 
 frmAbout::~frmAbout() = default;
@@ -111,6 +113,17 @@ void frmAbout::createControls() {
     cmdSysInfo = findChild<QPushButton*>("cmdSysInfo");
     cmdOK->setDefault(true);
     cmdOK->setFocus();
+}
+
+// Where the font on hand is wider than the designed one, a text that does not fit its control is
+// drawn at the largest size that fits: the dialog is fixed, its two buttons stand aligned at its
+// right margin, and its labels fill their column.
+void frmAbout::fitTexts() {
+    for (const about_layout::Control& control : about_layout::controls()) {
+        auto* widget = findChild<QWidget*>(QString::fromUtf8(control.name));
+        const QString text = widget->property("text").toString();
+        if (!text.isEmpty()) text_fit::fit(*widget, {text}, widget->geometry().right() + 1);
+    }
 }
 
 void frmAbout::Form_Load() {

@@ -45,6 +45,7 @@ class frmAbout : public QDialog {
 
   private:
     void createControls();
+    void fitTexts();
 
     Services services_;
     platform::QtMessageBoxes messages_{this};

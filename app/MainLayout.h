@@ -8,6 +8,9 @@ namespace main_layout {
 
 enum class Kind { TextBox, DisplayBox, PushButton, PictureButton, Label, Shape, WebBrowser };
 enum class Font { Default, SmallBold, LargeBold };
+// What a control's size has to hold: its caption, or every text that goes into it (the end-time
+// box holds an end time typed like the clock's). The address bar scrolls instead.
+enum class Shows { Nothing, Caption, TimeOfDay, Countdown };
 
 struct Control {
     const char* name;
@@ -15,6 +18,7 @@ struct Control {
     int left, top, width, height;  // twips, in the client area below the menu bar
     int tabIndex;                  // -1: takes no focus
     Font font;
+    Shows shows;
     const char* caption;
     const char* toolTip;
     const char* picture;         // resource path of a picture button's image

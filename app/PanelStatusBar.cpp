@@ -1,30 +1,46 @@
 #include "PanelStatusBar.h"
 
+#include <QEvent>
 #include <algorithm>
 
 #include "MainLayout.h"
+#include "TextFit.h"
 #include "Twips.h"
 
 namespace {
 
-// A panel that asks for its designed width, or more when its text needs it (a long date in
-// some languages), but may be squeezed: the window has no minimum size.
-class PanelLabel : public QLabel {
+// The panels sit where QStatusBar would put them across, but take the bar's height below a
+// one-pixel edge: QStatusBar's own layout keeps five of the designed 17 pixels for itself, which
+// leaves too little for a line of the default font inside a panel's frame.
+constexpr int kLeftEdge = 2;
+constexpr int kSpacing = 6;
+constexpr int kTopEdge = 1;
+
+}  // namespace
+
+// A panel of its designed width, or wider when the texts it shows need it (a long date in some
+// languages).
+class PanelStatusBar::PanelLabel : public QLabel {
   public:
-    PanelLabel(int width, QWidget* parent) : QLabel(parent), width_(width) {
-        setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
+    PanelLabel(int width, QWidget* parent) : QLabel(parent), width_(width) {}
+
+    void reserveWidth(const QStringList& texts) {
+        const QFontMetrics metrics = fontMetrics();
+        for (const QString& text : texts)
+            if (metrics.horizontalAdvance(text) > metrics.horizontalAdvance(widest_))
+                widest_ = text;
+        updateGeometry();
     }
-    QSize sizeHint() const override {
-        const QSize text = QLabel::sizeHint();
-        return {std::max(width_, text.width()), text.height()};
+
+    int preferredWidth() const {
+        if (text().isEmpty()) return width_;
+        return std::max(width_, text_fit::neededWidth(*this, {widest_, text()}));
     }
-    QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
 
   private:
     int width_;
+    QString widest_;
 };
-
-}  // namespace
 
 PanelStatusBar::PanelStatusBar(QWidget* parent) : QStatusBar(parent) {
     setObjectName("StatusBar1");
@@ -38,9 +54,16 @@ PanelStatusBar::PanelStatusBar(QWidget* parent) : QStatusBar(parent) {
         label->setFrameShadow(QFrame::Sunken);
         // The text itself is what screen readers read; a name would hide it.
         label->setAccessibleDescription(QStringLiteral("Status panel %1").arg(i + 1));
-        addWidget(label);
+        // A default font too tall for the panel is drawn at the largest size that fits.
+        label->resize(label->preferredWidth(), height() - kTopEdge);
+        text_fit::fit(*label, {QStringLiteral("Ay")}, 0);
         panels_[i] = label;
     }
+}
+
+void PanelStatusBar::reserveWidth(int panel, const QStringList& texts) {
+    panels_.at(static_cast<std::size_t>(panel - 1))->reserveWidth(texts);
+    placePanels();
 }
 
 void PanelStatusBar::setPanelText(int panel, const QString& text) {
@@ -49,4 +72,24 @@ void PanelStatusBar::setPanelText(int panel, const QString& text) {
 
 QString PanelStatusBar::panelText(int panel) const {
     return panels_.at(static_cast<std::size_t>(panel - 1))->text();
+}
+
+bool PanelStatusBar::event(QEvent* event) {
+    if (event->type() == QEvent::LayoutRequest) placePanels();
+    return QStatusBar::event(event);
+}
+
+void PanelStatusBar::resizeEvent(QResizeEvent* event) {
+    QStatusBar::resizeEvent(event);
+    placePanels();
+}
+
+// Left to right at their preferred widths; a window narrower than the panels cuts them off.
+void PanelStatusBar::placePanels() {
+    int left = kLeftEdge;
+    for (PanelLabel* panel : panels_) {
+        const int width = std::clamp(panel->preferredWidth(), 0, std::max(0, this->width() - left));
+        panel->setGeometry(left, kTopEdge, width, height() - kTopEdge);
+        left += width + kSpacing;
+    }
 }

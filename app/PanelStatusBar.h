@@ -15,6 +15,17 @@ class PanelStatusBar : public QStatusBar {
     void setPanelText(int panel, const QString& text);
     QString panelText(int panel) const;
 
+    // Once the panel shows a text, it is wide enough for the widest of `texts`, so that it keeps
+    // its place as its text changes.
+    void reserveWidth(int panel, const QStringList& texts);
+
+  protected:
+    bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
   private:
-    std::array<QLabel*, 2> panels_{};
+    class PanelLabel;
+    void placePanels();
+
+    std::array<PanelLabel*, 2> panels_{};
 };

@@ -19,8 +19,10 @@
 #include "MainModule.h"
 #include "NavigationFeedback.h"
 #include "PanelStatusBar.h"
+#include "ShownTexts.h"
 #include "SystemLocalClock.h"
 #include "SystemRegionalSettings.h"
+#include "TextFit.h"
 #include "TimeZoneCapture.h"
 #include "Twips.h"
 #include "WebEngineBrowser.h"
@@ -41,6 +43,23 @@ QFont fontFor(main_layout::Font font, const QFont& base) {
     result.setPointSizeF(font == main_layout::Font::LargeBold ? 18 : 8.25);
     result.setBold(true);
     return result;
+}
+
+QRect designedRect(const main_layout::Control& control) {
+    return twipsRect(control.left, control.top, control.width, control.height);
+}
+
+// Where the font on hand is wider than the designed face, the control grows to the right into
+// free space, or its font shrinks, until the widest text it shows fits.
+void fitShownTexts(const main_layout::Control& control, QWidget& widget) {
+    const QStringList texts = shown_texts::shownBy(control, widget.fontMetrics());
+    if (texts.isEmpty()) return;
+    std::vector<QRect> others;
+    for (const main_layout::Control& other : main_layout::controls())
+        others.push_back(designedRect(other));
+    text_fit::fit(widget, texts,
+                  text_fit::rightLimit(designedRect(control), others,
+                                       twipsToPixels(main_layout::kClientWidth)));
 }
 
 QWidget* createControl(const main_layout::Control& control, QWidget* parent) {
@@ -86,6 +105,8 @@ frmMain::frmMain(std::unique_ptr<countdown::LocalClock> clock, QWidget* parent)
     createControls();
     StatusBar1 = new PanelStatusBar(this);
     setStatusBar(StatusBar1);
+    StatusBar1->reserveWidth(
+        2, shown_texts::longDatesOfYear(*clock_, countdown::toCivil(clock_->now()).year));
     activeControl_ = new ActiveControl(*this);
     connectBrowserPane();
     resize(twipsToPixels(main_layout::kClientWidth),
@@ -106,8 +127,9 @@ void frmMain::createControls() {
     for (const main_layout::Control& control : main_layout::controls()) {
         QWidget* widget = createControl(control, client);
         widget->setObjectName(QString::fromUtf8(control.name));
-        widget->setGeometry(twipsRect(control.left, control.top, control.width, control.height));
+        widget->setGeometry(designedRect(control));
         widget->setFont(fontFor(control.font, widget->font()));
+        fitShownTexts(control, *widget);
         if (control.toolTip) {
             widget->setToolTip(QString::fromUtf8(control.toolTip));
             widget->setAccessibleName(QString::fromUtf8(control.toolTip));

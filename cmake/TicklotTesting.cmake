@@ -47,17 +47,52 @@ function(ticklot_gtest_executable name)
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
 endfunction()
 
-# A QtTest executable run on the offscreen platform, so it needs no display.
+# Font sets for widget tests, the two a Debian desktop has: DejaVu alone (a fresh install) and
+# DejaVu with Liberation (metric-compatible with the faces the windows were designed in). Each is
+# a fontconfig configuration that offers only its font folders, with the system's alias and
+# preference rules, leaving out those that load further configurations or folders.
+set(TICKLOT_FONT_SET_dejavu /usr/share/fonts/truetype/dejavu)
+set(TICKLOT_FONT_SET_dejavu_liberation ${TICKLOT_FONT_SET_dejavu}
+    /usr/share/fonts/truetype/liberation2)
+file(GLOB TICKLOT_FONTCONFIG_RULES /etc/fonts/conf.d/*.conf)
+foreach(set dejavu dejavu_liberation)
+    set(config "<?xml version=\"1.0\"?>\n<!DOCTYPE fontconfig SYSTEM \"urn:fontconfig:fonts.dtd\">\n<fontconfig>\n")
+    foreach(folder ${TICKLOT_FONT_SET_${set}})
+        string(APPEND config "  <dir>${folder}</dir>\n")
+    endforeach()
+    string(APPEND config "  <cachedir>${CMAKE_BINARY_DIR}/fonts/cache</cachedir>\n")
+    foreach(rules ${TICKLOT_FONTCONFIG_RULES})
+        file(READ ${rules} content)
+        if(NOT content MATCHES "<include|<dir")
+            string(APPEND config "  <include>${rules}</include>\n")
+        endif()
+    endforeach()
+    string(APPEND config "</fontconfig>\n")
+    file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/fonts/${set}.conf CONTENT "${config}")
+endforeach()
+
+# A QtTest executable run on the offscreen platform, so it needs no display, with the fonts of
+# DejaVu and Liberation; with FONT_SETS, one test for each font set named, the set's name in
+# TICKLOT_TEST_FONTS.
 function(ticklot_qtest name)
-    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;FONT_SETS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Test)
-    add_test(NAME ${name} COMMAND ${name})
+    if(NOT ARG_FONT_SETS)
+        ticklot_qtest_run(${name} ${name} dejavu_liberation)
+    endif()
+    foreach(set ${ARG_FONT_SETS})
+        ticklot_qtest_run(${name}_${set} ${name} ${set})
+    endforeach()
+endfunction()
+
+function(ticklot_qtest_run test executable font_set)
+    add_test(NAME ${test} COMMAND ${executable})
     # Qt and its plugins keep caches for the life of the process; LeakSanitizer reports
     # them as leaks, so leak detection is left to the plain C++ tests. Chromium, inside Qt
     # WebEngine's own library, frees some objects with a size other than they were made with;
     # that check would stop every test that shows a web page.
-    set_tests_properties(${name} PROPERTIES ENVIRONMENT
-        "QT_QPA_PLATFORM=offscreen;XDG_RUNTIME_DIR=${TICKLOT_TEST_RUNTIME_DIR};ASAN_OPTIONS=detect_leaks=0:new_delete_type_mismatch=0;QTWEBENGINE_CHROMIUM_FLAGS=${TICKLOT_TEST_CHROMIUM_FLAGS}"
+    set_tests_properties(${test} PROPERTIES ENVIRONMENT
+        "QT_QPA_PLATFORM=offscreen;XDG_RUNTIME_DIR=${TICKLOT_TEST_RUNTIME_DIR};ASAN_OPTIONS=detect_leaks=0:new_delete_type_mismatch=0;QTWEBENGINE_CHROMIUM_FLAGS=${TICKLOT_TEST_CHROMIUM_FLAGS};FONTCONFIG_FILE=${CMAKE_BINARY_DIR}/fonts/${font_set}.conf;TICKLOT_TEST_FONTS=${font_set}"
         TIMEOUT 120)
 endfunction()

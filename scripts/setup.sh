@@ -11,6 +11,7 @@ build_packages=(
 test_packages=(
     xvfb xauth xdotool x11-utils faketime dbus python3 python3-pyatspi at-spi2-core
     g++-mingw-w64-x86-64-posix googletest wine wine64
+    fonts-dejavu-core fonts-liberation2
 )
 fuzz_packages=(clang-14 libclang-rt-14-dev)
 

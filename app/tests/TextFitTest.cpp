@@ -1,0 +1,129 @@
+#include <QLabel>
+#include <QPushButton>
+#include <QStyleOption>
+#include <QtTest>
+
+#include "WebEngineTestSetup.h"
+#include "frmAbout.h"
+#include "frmMain.h"
+
+namespace {
+
+enum class Texts { Own, TimesOfDay, Countdown, LongDates };
+
+QStringList candidates(Texts texts, const QString& own) {
+    if (texts == Texts::Own) return {own};
+    QStringList all;
+    if (texts == Texts::LongDates) {
+        for (QDate day(2026, 1, 1); day.year() == 2026; day = day.addDays(1))
+            all << QLocale::system().toString(day, QLocale::LongFormat);
+        return all;
+    }
+    for (int i = 0; i < 24 * 60; ++i)
+        all << QString::asprintf("%d:%02d:%02d", i / 60, i % 60, i % 60);
+    if (texts == Texts::Countdown) all.append({"Ended", "Stopped"});
+    return all;
+}
+
+// Across: the text's advance and the style's padding; down: the line inside the frame.
+QSize needed(QWidget* widget, const QString& text) {
+    const QFontMetrics metrics = widget->fontMetrics();
+    const int advance = metrics.size(Qt::TextShowMnemonic, text).width();
+    const int frame = widget->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        if (label->wordWrap()) return {label->width(), label->heightForWidth(label->width())};
+        label->setText(text);  // a label's size hint is its text's
+        return label->sizeHint();
+    }
+    if (auto* button = qobject_cast<QPushButton*>(widget)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        if (button->autoDefault()) option.features = QStyleOptionButton::AutoDefaultButton;
+        const QSize wide = button->style()->sizeFromContents(QStyle::CT_PushButton, &option,
+                                                             {500, metrics.height()}, button);
+        return {advance + wide.width() - 500, metrics.height() + 2 * frame};
+    }
+    return {advance + 2 * frame + 2 * 2, metrics.height() + 2 * frame + 2 * 1};  // QLineEdit
+}
+
+}  // namespace
+
+class TextFitTest : public QObject {
+    Q_OBJECT
+
+  public:
+    static void initMain() { testing_support::prepareWebEngineTest(); }
+
+  private slots:
+    void showsEveryTextWhole_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("texts");
+        QTest::addColumn<QRect>("designed");
+        const auto row = [](const char* name, Texts texts, QRect designed) {
+            QTest::newRow(name) << name << int(texts) << designed;
+        };
+        row("Label1", Texts::Own, {24, 64, 105, 17});
+        row("Label2", Texts::Own, {24, 128, 113, 17});
+        row("Label3", Texts::Own, {24, 192, 121, 17});
+        row("cmdStart", Texts::Own, {24, 264, 105, 25});
+        row("cmdEnd", Texts::Own, {24, 296, 105, 25});
+        row("txtebaytime", Texts::TimesOfDay, {24, 80, 129, 33});
+        row("txtauctionend", Texts::TimesOfDay, {24, 144, 129, 33});
+        row("txtTimer", Texts::Countdown, {24, 208, 129, 33});
+        row("cmdGo", Texts::Own, {968, 56, 25, 17});
+        row("StatusBar1Panel2", Texts::LongDates, {});
+        row("lblTitle", Texts::Own, {70, 16, 259, 32});
+        row("lblVersion", Texts::Own, {70, 64, 259, 15});
+        row("lblDescription", Texts::Own, {70, 96, 259, 46});
+        row("lblDisclaimer", Texts::Own, {17, 175, 258, 79});
+        row("cmdOK", Texts::Own, {283, 175, 84, 23});
+        row("cmdSysInfo", Texts::Own, {284, 205, 83, 23});
+    }
+
+    void showsEveryTextWhole() {
+        QFETCH(QString, name);
+        QFETCH(int, texts);
+        QFETCH(QRect, designed);
+        frmMain window;
+        frmAbout dialog;
+        window.show();
+        dialog.show();
+        window.Timer1_Timer();  // writes the long date into panel 2
+        QCoreApplication::processEvents();
+        QWidget* widget = window.findChild<QWidget*>(name);
+        if (!widget) widget = dialog.findChild<QWidget*>(name);
+        QVERIFY(widget);
+        const QStringList all = candidates(Texts(texts), widget->property("text").toString());
+        const auto firstCut = [&] {
+            for (const QString& text : all)
+                if (const QSize need = needed(widget, text);
+                    need.width() > widget->width() || need.height() > widget->height())
+                    return QString("%1 needs %2x%3").arg(text).arg(need.width()).arg(need.height());
+            return QString();
+        };
+        QCOMPARE(firstCut(), QString());
+        if (designed.isNull()) return;
+        const QRect shown = widget->geometry();
+        // Only a text that needs it widens its control, to the right, clear of its neighbours.
+        QCOMPARE(shown.topLeft(), designed.topLeft());
+        QCOMPARE(shown.height(), designed.height());
+        QVERIFY(widget->parentWidget()->rect().contains(shown));
+        for (auto* other :
+             widget->parentWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            if (other != widget && !designed.intersects(other->geometry()))
+                QVERIFY2(!shown.intersects(other->geometry()), qPrintable(other->objectName()));
+        if (shown != designed) {
+            widget->setGeometry(designed);
+            QVERIFY(!firstCut().isEmpty());
+        }
+        // The controls laid out in the designed face keep their design where Liberation is there.
+        if (widget->font().families().contains("MS Sans Serif") &&
+            qEnvironmentVariable("TICKLOT_TEST_FONTS") == "dejavu_liberation") {
+            QCOMPARE(QFontInfo(widget->font()).family(), QStringLiteral("Liberation Sans"));
+            QCOMPARE(shown, designed);
+        }
+    }
+};
+
+QTEST_MAIN(TextFitTest)
+#include "TextFitTest.moc"
