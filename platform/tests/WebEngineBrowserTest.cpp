@@ -1,6 +1,11 @@
 // The Qt WebEngine browser against pages served by the test itself on 127.0.0.1.
 #include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
+#include <QSslSocket>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
@@ -12,6 +17,7 @@
 
 #include "EventLoopWait.h"
 #include "LocalHttpServer.h"
+#include "SignInDialog.h"
 #include "TestSite.h"
 #include "WebEngineBrowser.h"
 #include "WebEngineTestSetup.h"
@@ -19,6 +25,7 @@
 using browser::Outcome;
 using platform::WebEngineBrowser;
 using testing_support::LocalHttpServer;
+using Response = LocalHttpServer::Response;
 using testing_support::runEventsFor;
 using testing_support::waitUntil;
 
@@ -75,6 +82,8 @@ class WebEngineBrowserTest : public QObject {
     }
 
     void runScript(const QString& script) { page()->runJavaScript(script); }
+
+    QString downloadNotice() const { return browser->findChild<QLabel*>("downloadNotice")->text(); }
 
     QString url(const QString& path) const { return server.url(path).toString(); }
 
@@ -285,6 +294,119 @@ class WebEngineBrowserTest : public QObject {
         QCOMPARE(run("/account"), QStringLiteral("Cookie"));
         QCOMPARE(run("/sign-in"), QStringLiteral("Signed in"));
         QCOMPARE(run("/account"), QStringLiteral("Cookie session=abc123"));
+    }
+
+    // The suggested name comes through Chromium, which cleans it too; the folder is made anew.
+    void savesDownloadsInTheFolderUnderAFreeName_data() {
+        QTest::addColumn<QByteArray>("suggested");
+        QTest::addColumn<QString>("existing");
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("leaves the folder") << QByteArray("../../escape.txt") << ""
+                                           << "_.._escape.txt";
+        QTest::newRow("name taken") << QByteArray("bid.txt") << "bid.txt"
+                                    << "bid (1).txt";
+    }
+
+    void savesDownloadsInTheFolderUnderAFreeName() {
+        QFETCH(QByteArray, suggested);
+        QFETCH(QString, existing);
+        QFETCH(QString, saved);
+        QDir folder(QStandardPaths::writableLocation(QStandardPaths::DownloadLocation));
+        QVERIFY(folder.removeRecursively());
+        if (!existing.isEmpty()) {
+            QVERIFY(folder.mkpath("."));
+            QFile old(folder.filePath(existing));
+            QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+        }
+        server.route("/attachment", [suggested](const LocalHttpServer::Request&) {
+            return Response{
+                200, "new", {{"Content-Disposition", "attachment; filename=" + suggested}}, 0};
+        });
+        QVERIFY(loads("/first"));
+        QCOMPARE(browser->Navigate(url("/attachment").toStdString()), Outcome::Accepted);
+        QVERIFY2(waitUntil([&] { return downloadNotice().startsWith("Saved"); }, kLoadTimeoutMs),
+                 qPrintable(downloadNotice()));
+        QCOMPARE(downloadNotice(), QString("Saved \"%1\" in %2.").arg(saved, folder.path()));
+        QStringList files = existing.isEmpty() ? QStringList{saved} : QStringList{saved, existing};
+        files.sort();
+        QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden), files);
+        for (const QString& name : files) {
+            QFile file(folder.filePath(name));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), QByteArray(name == existing ? "old" : "new"));
+        }
+        QCOMPARE(browser->LocationURL(), url("/first").toStdString());
+    }
+
+    // Each row asks on a path and realm of its own, so no answer is remembered for the next.
+    void signInRequestsAreAnsweredInADialog_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("Enter signs in") << int(Qt::Key_Return) << "Welcome bidder";
+        QTest::newRow("Esc cancels") << int(Qt::Key_Escape) << "Sign-in refused";
+    }
+
+    void signInRequestsAreAnsweredInADialog() {
+        QFETCH(int, key);
+        QFETCH(QString, title);
+        const QByteArray realm = "Bids " + QByteArray(QTest::currentDataTag());
+        const QString path = QString("/%1/account").arg(key);
+        server.route(path, [realm](const LocalHttpServer::Request& request) {
+            if (request.header("Authorization") == "Basic " + QByteArray("bidder:pw").toBase64())
+                return Response{200, "<title>Welcome bidder</title>", {}, 0};
+            return Response{401,
+                            "<title>Sign-in refused</title>",
+                            {{"WWW-Authenticate", "Basic realm=\"" + realm + "\""}},
+                            0};
+        });
+        QStringList shown;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, [&] {
+            auto* dialog = dynamic_cast<platform::SignInDialog*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            answer.stop();
+            for (const QLabel* label : dialog->findChildren<QLabel*>()) shown << label->text();
+            dialog->findChild<QLineEdit*>("userName")->setText("bidder");
+            QLineEdit* password = dialog->findChild<QLineEdit*>("password");
+            password->setText("pw");
+            QTest::keyClick(password, Qt::Key(key));
+        });
+        answer.start(20);
+        QVERIFY(loads(path));
+        QCOMPARE(seen.back().title, title);
+        QVERIFY2(shown.contains(QString::fromUtf8(realm)), qPrintable(shown.join('|')));
+        QVERIFY(shown.contains(server.url(path).authority()));
+    }
+
+    void permissionRequestsAreDeniedAtOnce() {
+        server.page("/asks", "Asking",
+                    "<script>const got = [];"
+                    "function tell(what) { got.push(what); document.title = got.sort().join(); }"
+                    "navigator.geolocation.getCurrentPosition(() => tell('location allowed'),"
+                    "  () => tell('location denied'));"
+                    "Notification.requestPermission().then(p => tell('notifications ' + p));"
+                    "</script>");
+        QVERIFY(loads("/asks"));
+        waitUntil([&] { return seen.back().title.contains(','); }, kLoadTimeoutMs);
+        QCOMPARE(seen.back().title, QStringLiteral("location denied,notifications denied"));
+    }
+
+    void certificateErrorsKeepTheRefusalPage() {
+        QProcess https;
+        https.start("python3", {QStringLiteral(TICKLOT_HTTPS_PAGE)});
+        QVERIFY(waitUntil([&] { return https.canReadLine(); }, kLoadTimeoutMs));
+        const auto port = quint16(https.readLine().trimmed().toUInt());
+        QSslSocket tls;  // the server does answer over TLS
+        tls.setPeerVerifyMode(QSslSocket::VerifyNone);
+        tls.connectToHostEncrypted("127.0.0.1", port);
+        QVERIFY(tls.waitForEncrypted(kLoadTimeoutMs));
+        tls.close();
+        const QString address = QString("https://127.0.0.1:%1/").arg(port);
+        QVERIFY(completes([&] { return browser->Navigate(address.toStdString()); }));
+        QCOMPARE(browser->LocationURL(), address.toStdString());
+        QVERIFY(seen.back().title != QStringLiteral("Secret page"));
+        https.kill();
+        https.waitForFinished();
     }
 };
 
