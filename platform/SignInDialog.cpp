@@ -29,7 +29,8 @@ QLineEdit* field(const QString& caption, const char* name, QFormLayout* form, QW
 
 }  // namespace
 
-SignInDialog::SignInDialog(Asker asker, const QString& host, const QString& realm, QWidget* parent)
+SignInDialog::SignInDialog(Asker asker, const QString& host, const QString& realm, bool unencrypted,
+                           QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(QStringLiteral("Sign In"));
     auto* form = new QFormLayout(this);
@@ -40,6 +41,10 @@ SignInDialog::SignInDialog(Asker asker, const QString& host, const QString& real
     form->addRow(proxy ? QStringLiteral("Proxy:") : QStringLiteral("Site:"),
                  plainLabel(host, this));
     if (!realm.isEmpty()) form->addRow(QStringLiteral("Realm:"), plainLabel(realm, this));
+    if (unencrypted)
+        form->addRow(new QLabel(
+            QStringLiteral("The connection is not encrypted: others on the way may read it."),
+            this));
     userName_ = field(QStringLiteral("&User name:"), "userName", form, this);
     password_ = field(QStringLiteral("&Password:"), "password", form, this);
     password_->setEchoMode(QLineEdit::Password);
@@ -59,9 +64,9 @@ QString SignInDialog::userName() const { return userName_->text(); }
 
 QString SignInDialog::password() const { return password_->text(); }
 
-void askToSignIn(SignInDialog::Asker asker, const QString& host, QAuthenticator* authenticator,
-                 QWidget* parent) {
-    SignInDialog dialog(asker, host, authenticator->realm(), parent);
+void askToSignIn(SignInDialog::Asker asker, const QString& host, bool unencrypted,
+                 QAuthenticator* authenticator, QWidget* parent) {
+    SignInDialog dialog(asker, host, authenticator->realm(), unencrypted, parent);
     if (dialog.exec() == QDialog::Accepted) {
         authenticator->setUser(dialog.userName());
         authenticator->setPassword(dialog.password());

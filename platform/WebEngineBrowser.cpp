@@ -1,5 +1,6 @@
 #include "WebEngineBrowser.h"
 
+#include <QApplication>
 #include <QAuthenticator>
 #include <QFocusEvent>
 #include <QLabel>
@@ -101,27 +102,33 @@ void WebEngineBrowser::connectPage() {
     connect(page, &QWebEnginePage::loadStarted, this, &WebEngineBrowser::hideDeadPageNotice);
     connect(page, &QWebEnginePage::authenticationRequired, this,
             [this](const QUrl& url, QAuthenticator* authenticator) {
-                askToSignIn(SignInDialog::Asker::Site, hostOf(url), authenticator, this);
+                askToSignIn(SignInDialog::Asker::Site, hostOf(url),
+                            url.scheme() == QStringLiteral("http"), authenticator, this);
             });
     connect(page, &QWebEnginePage::proxyAuthenticationRequired, this,
             [this](const QUrl&, QAuthenticator* authenticator, const QString& proxyHost) {
-                askToSignIn(SignInDialog::Asker::Proxy, proxyHost, authenticator, this);
+                askToSignIn(SignInDialog::Asker::Proxy, proxyHost, false, authenticator, this);
             });
     denyPermissionRequests(page);
 }
 
 // The last picture of a dead page would look alive while clicks on it do nothing: the notice
 // takes its place. The page keeps its address, title and history, so Refresh reloads the page
-// that died. The renderer of a closing program ends normally and shows nothing.
+// that died. The renderer of a closing program ends normally and shows nothing. Whoever was in
+// the page is taken to the notice, so a screen reader reads it, and back to the page after.
 void WebEngineBrowser::showDeadPageNotice(QWebEnginePage::RenderProcessTerminationStatus status) {
     if (status == QWebEnginePage::NormalTerminationStatus) return;
+    const bool inPage = view_->isAncestorOf(QApplication::focusWidget());
     view_->hide();
     deadPageNotice_->show();
+    if (inPage) deadPageNotice_->setFocus();
 }
 
 void WebEngineBrowser::hideDeadPageNotice() {
+    const bool onNotice = deadPageNotice_->hasFocus();
     deadPageNotice_->hide();
     view_->show();
+    if (onNotice) view_->setFocus();
 }
 
 // Shown below the page until the next download or the next navigation the user asks for.

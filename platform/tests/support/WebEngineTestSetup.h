@@ -9,12 +9,12 @@
 namespace testing_support {
 
 // Prepares a test process that shows web pages, before its QApplication exists: the browser
-// profile and the download folder go to a temporary folder instead of the user's, Chromium reaches
-// no host but this machine's own (every other request goes to a proxy where nothing listens), and
-// the settings WebEngine needs are made as the program makes them.
+// profile goes to a temporary folder instead of the user's, Chromium reaches no host but this
+// machine's own (every other request goes to a proxy where nothing listens), and the settings
+// WebEngine needs are made as the program makes them.
 inline void prepareWebEngineTest() {
     static QTemporaryDir folder;
-    qputenv("HOME", QFile::encodeName(folder.path()));
+    qputenv("HOME", QFile::encodeName(folder.path()));  // and the download folder too
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.filePath("config")));
     qputenv("XDG_DATA_HOME", QFile::encodeName(folder.filePath("data")));
     qputenv("XDG_CACHE_HOME", QFile::encodeName(folder.filePath("cache")));
