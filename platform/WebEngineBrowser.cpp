@@ -1,6 +1,9 @@
 #include "WebEngineBrowser.h"
 
+#include <QApplication>
+#include <QAuthenticator>
 #include <QFocusEvent>
+#include <QLabel>
 #include <QVBoxLayout>
 #include <QWebEngineHistory>
 #include <QWebEngineNewWindowRequest>
@@ -8,16 +11,48 @@
 #include <QWebEngineProfile>
 #include <QWebEngineView>
 
+#include "DownloadSaver.h"
+#include "PagePermissions.h"
+#include "SignInDialog.h"
 #include "UserAddress.h"
 
 namespace platform {
 
 using browser::Outcome;
 
-WebEngineBrowser::WebEngineBrowser(QWidget* parent) : QWidget(parent) {
+namespace {
+
+QLabel* hiddenNotice(const char* name, QWidget* parent) {
+    auto* notice = new QLabel(parent);
+    notice->setObjectName(QString::fromLatin1(name));
+    notice->setTextFormat(Qt::PlainText);
+    notice->setWordWrap(true);
+    notice->setMargin(6);
+    notice->hide();
+    return notice;
+}
+
+// The host as the user knows it from the address: with the port when one is given.
+QString hostOf(const QUrl& url) {
+    return url.port() == -1 ? url.host() : url.host() + u':' + QString::number(url.port());
+}
+
+}  // namespace
+
+WebEngineBrowser::WebEngineBrowser(QWidget* parent)
+    : QWidget(parent),
+      deadPageNotice_(hiddenNotice("deadPageNotice", this)),
+      downloadNotice_(hiddenNotice("downloadNotice", this)) {
     setFocusPolicy(Qt::StrongFocus);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    deadPageNotice_->setText(
+        QStringLiteral("This page has stopped working. Refresh loads it again; Home and Go "
+                       "open another page."));
+    deadPageNotice_->setAlignment(Qt::AlignCenter);
+    layout->addWidget(deadPageNotice_, 1);
+    layout->addWidget(downloadNotice_);
 }
 
 // The window that handles NavigateComplete2 is half gone by now: nothing more is reported.
@@ -29,7 +64,9 @@ void WebEngineBrowser::startEngine() {
     if (view_) return;
     profile_ = std::make_unique<QWebEngineProfile>(QString::fromUtf8(kProfileName));
     view_ = std::make_unique<QWebEngineView>(profile_.get(), this);
-    layout()->addWidget(view_.get());
+    static_cast<QVBoxLayout*>(layout())->insertWidget(0, view_.get(), 1);
+    new DownloadSaver(
+        profile_.get(), [this](const QString& text) { showDownloadNotice(text); }, this);
     connectPage();
     if (!pendingUrl_.isEmpty()) view_->load(pendingUrl_);
     pendingUrl_.clear();
@@ -59,6 +96,45 @@ void WebEngineBrowser::connectPage() {
                 QMetaObject::invokeMethod(
                     this, [this, url] { view_->load(url); }, Qt::QueuedConnection);
             });
+
+    connect(page, &QWebEnginePage::renderProcessTerminated, this,
+            &WebEngineBrowser::showDeadPageNotice);
+    connect(page, &QWebEnginePage::loadStarted, this, &WebEngineBrowser::hideDeadPageNotice);
+    connect(page, &QWebEnginePage::authenticationRequired, this,
+            [this](const QUrl& url, QAuthenticator* authenticator) {
+                askToSignIn(SignInDialog::Asker::Site, hostOf(url),
+                            url.scheme() == QStringLiteral("http"), authenticator, this);
+            });
+    connect(page, &QWebEnginePage::proxyAuthenticationRequired, this,
+            [this](const QUrl&, QAuthenticator* authenticator, const QString& proxyHost) {
+                askToSignIn(SignInDialog::Asker::Proxy, proxyHost, false, authenticator, this);
+            });
+    denyPermissionRequests(page);
+}
+
+// The last picture of a dead page would look alive while clicks on it do nothing: the notice
+// takes its place. The page keeps its address, title and history, so Refresh reloads the page
+// that died. The renderer of a closing program ends normally and shows nothing. Whoever was in
+// the page is taken to the notice, so a screen reader reads it, and back to the page after.
+void WebEngineBrowser::showDeadPageNotice(QWebEnginePage::RenderProcessTerminationStatus status) {
+    if (status == QWebEnginePage::NormalTerminationStatus) return;
+    const bool inPage = view_->isAncestorOf(QApplication::focusWidget());
+    view_->hide();
+    deadPageNotice_->show();
+    if (inPage) deadPageNotice_->setFocus();
+}
+
+void WebEngineBrowser::hideDeadPageNotice() {
+    const bool onNotice = deadPageNotice_->hasFocus();
+    deadPageNotice_->hide();
+    view_->show();
+    if (onNotice) view_->setFocus();
+}
+
+// Shown below the page until the next download or the next navigation the user asks for.
+void WebEngineBrowser::showDownloadNotice(const QString& text) {
+    downloadNotice_->setText(text);
+    downloadNotice_->show();
 }
 
 void WebEngineBrowser::focusInEvent(QFocusEvent* event) {
@@ -90,6 +166,7 @@ void WebEngineBrowser::raiseUnlessLoading() {
 Outcome WebEngineBrowser::Navigate(const std::string& address) {
     const QUrl url = loadableUrlFromUserInput(QString::fromStdString(address));
     if (url.isEmpty()) return Outcome::Refused;
+    downloadNotice_->hide();
     if (view_)
         view_->load(url);
     else
@@ -99,12 +176,14 @@ Outcome WebEngineBrowser::Navigate(const std::string& address) {
 
 Outcome WebEngineBrowser::GoBack() {
     if (!view_ || !view_->history()->canGoBack()) return Outcome::Refused;
+    downloadNotice_->hide();
     view_->back();
     return Outcome::Accepted;
 }
 
 Outcome WebEngineBrowser::GoForward() {
     if (!view_ || !view_->history()->canGoForward()) return Outcome::Refused;
+    downloadNotice_->hide();
     view_->forward();
     return Outcome::Accepted;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QUrl>
+#include <QWebEnginePage>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -8,6 +9,7 @@
 
 #include "WebBrowser.h"
 
+class QLabel;
 class QWebEngineProfile;
 class QWebEngineView;
 
@@ -24,6 +26,12 @@ namespace platform {
 // and scripts that ask for a new window open in this pane. In the window's tab order the pane
 // stands where the window puts it: Tab enters the page, and leaving the page goes on to the
 // controls after (or, backwards, before) the pane.
+//
+// What else pages meet is handled here as a browser's user expects: a page whose renderer
+// process died is replaced by a notice until the next load; downloads are saved to the download
+// folder with a one-line notice below the page; sign-in requests of a site or proxy ask the
+// user in a small dialog; permission requests are denied at once. Certificate errors keep the
+// engine's own refusal page.
 class WebEngineBrowser : public QWidget, public browser::WebBrowser {
     Q_OBJECT
   public:
@@ -52,9 +60,14 @@ class WebEngineBrowser : public QWidget, public browser::WebBrowser {
     void connectPage();
     void raiseNavigateComplete2();
     void raiseUnlessLoading();
+    void showDeadPageNotice(QWebEnginePage::RenderProcessTerminationStatus status);
+    void hideDeadPageNotice();
+    void showDownloadNotice(const QString& text);
 
     QUrl pendingUrl_;
     std::function<void()> navigateComplete2_;
+    QLabel* deadPageNotice_;
+    QLabel* downloadNotice_;
     // Declared before the view, so the view and its page go first: a profile must outlive
     // its pages.
     std::unique_ptr<QWebEngineProfile> profile_;

@@ -9,7 +9,7 @@ build_packages=(
     qt6-base-dev qt6-webengine-dev qt6-svg-dev
 )
 test_packages=(
-    xvfb xauth xdotool x11-utils faketime dbus python3 python3-pyatspi at-spi2-core
+    xvfb xauth xdotool x11-utils faketime dbus python3 python3-pyatspi at-spi2-core openssl procps
     g++-mingw-w64-x86-64-posix googletest wine wine64
     fonts-dejavu-core fonts-liberation2
 )

@@ -1,6 +1,10 @@
 // The Qt WebEngine browser against pages served by the test itself on 127.0.0.1.
 #include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
@@ -10,8 +14,10 @@
 #include <map>
 #include <memory>
 
+#include "DownloadName.h"
 #include "EventLoopWait.h"
 #include "LocalHttpServer.h"
+#include "SignInDialog.h"
 #include "TestSite.h"
 #include "WebEngineBrowser.h"
 #include "WebEngineTestSetup.h"
@@ -19,6 +25,7 @@
 using browser::Outcome;
 using platform::WebEngineBrowser;
 using testing_support::LocalHttpServer;
+using Response = LocalHttpServer::Response;
 using testing_support::runEventsFor;
 using testing_support::waitUntil;
 
@@ -285,6 +292,124 @@ class WebEngineBrowserTest : public QObject {
         QCOMPARE(run("/account"), QStringLiteral("Cookie"));
         QCOMPARE(run("/sign-in"), QStringLiteral("Signed in"));
         QCOMPARE(run("/account"), QStringLiteral("Cookie session=abc123"));
+    }
+
+    void downloadNamesStayPlainAndFree_data() {
+        QTest::addColumn<QString>("suggested");
+        QTest::addColumn<QStringList>("taken");
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("taken twice")
+            << ".b.pdf" << QStringList{"b.pdf", "b (1).pdf"} << "b (2).pdf";
+        QTest::newRow("parent folder") << "../../.bashrc" << QStringList{"bashrc"} << "_.._.bashrc";
+        QTest::newRow("only dots") << " .. " << QStringList{"download"} << "download (1)";
+        QTest::newRow("controls") << "in\nvoice\x7f.txt" << QStringList{"notes"} << "invoice.txt";
+        QTest::newRow("right-to-left mark") << "gpj.\u202eexe" << QStringList{} << "gpj.exe";
+    }
+
+    void downloadNamesStayPlainAndFree() {
+        QFETCH(QString, suggested);
+        QFETCH(QStringList, taken);
+        QFETCH(QString, saved);
+        const auto isTaken = [&](const QString& name) { return taken.contains(name); };
+        QCOMPARE(platform::freeDownloadName(platform::cleanDownloadName(suggested), isTaken),
+                 saved);
+    }
+
+    // The folder holds "bid.txt" when each download starts. Chromium cleans the name too.
+    void savesDownloadsInTheFolderUnderAFreeName_data() {
+        QTest::addColumn<QByteArray>("suggested");
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("leaves the folder") << QByteArray("../../escape.txt") << "_.._escape.txt";
+        QTest::newRow("name taken") << QByteArray("bid.txt") << "bid (1).txt";
+    }
+
+    void savesDownloadsInTheFolderUnderAFreeName() {
+        QFETCH(QByteArray, suggested);
+        QFETCH(QString, saved);
+        QDir folder(QStandardPaths::writableLocation(QStandardPaths::DownloadLocation));
+        QFile old(folder.filePath("bid.txt"));
+        QVERIFY(folder.removeRecursively() && folder.mkpath(".") && old.open(QIODevice::WriteOnly));
+        server.route("/attachment", [suggested](const LocalHttpServer::Request&) {
+            return Response{
+                200, "new", {{"Content-Disposition", "attachment; filename=" + suggested}}, 0};
+        });
+        browser->Navigate(url("/attachment").toStdString());
+        const auto notice = [&] { return browser->findChild<QLabel*>("downloadNotice")->text(); };
+        waitUntil([&] { return notice().startsWith("Saved"); }, kLoadTimeoutMs);
+        QCOMPARE(notice(), QString("Saved \"%1\" in %2.").arg(saved, folder.path()));
+        QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden), QStringList({saved, "bid.txt"}));
+    }
+
+    // Each row asks on a path and with a realm of its own, so no answer is remembered for the next.
+    void signInRequestsAreAnsweredInADialog_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("Enter signs in") << int(Qt::Key_Return) << "Welcome bidder";
+        QTest::newRow("Esc cancels") << int(Qt::Key_Escape) << "Sign-in refused";
+    }
+
+    void signInRequestsAreAnsweredInADialog() {
+        QFETCH(int, key);
+        QFETCH(QString, title);
+        const QString path = QString("/%1/account").arg(key);
+        const QByteArray challenge = "Basic realm=\"Bids " + path.toUtf8() + "\"";
+        server.route(path, [challenge](const LocalHttpServer::Request& request) {
+            if (request.header("Authorization") == "Basic " + QByteArray("bidder:pw").toBase64())
+                return Response{200, "<title>Welcome bidder</title>", {}, 0};
+            return Response{
+                401, "<title>Sign-in refused</title>", {{"WWW-Authenticate", challenge}}, 0};
+        });
+        QStringList shown;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, [&] {
+            auto* dialog = dynamic_cast<platform::SignInDialog*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            answer.stop();
+            for (const QLabel* label : dialog->findChildren<QLabel*>()) shown << label->text();
+            dialog->findChild<QLineEdit*>("userName")->setText("bidder");
+            auto* password = dialog->findChild<QLineEdit*>("password");
+            password->setText("pw");
+            QTest::keyClick(password, Qt::Key(key));
+        });
+        answer.start(20);
+        QVERIFY(loads(path));
+        QCOMPARE(seen.back().title, title);
+        QVERIFY2(shown.contains("Bids " + path) && shown.contains(server.url(path).authority()) &&
+                     shown.filter("not encrypted").size() == 1,
+                 qPrintable(shown.join('|')));
+    }
+
+    void permissionRequestsAreDeniedAtOnce() {
+        server.page("/asks", "Asking",
+                    "<script>const got = [];"
+                    "function tell(what) { got.push(what); document.title = got.sort().join(); }"
+                    "navigator.geolocation.getCurrentPosition(() => tell('location allowed'),"
+                    "  () => tell('location denied'));"
+                    "Notification.requestPermission().then(p => tell('notifications ' + p));"
+                    "</script>");
+        QVERIFY(loads("/asks"));
+        waitUntil([&] { return seen.back().title.contains(','); }, kLoadTimeoutMs);
+        QCOMPARE(seen.back().title, QStringLiteral("location denied,notifications denied"));
+    }
+
+    // A self-signed certificate made for this run; accepted, the title would be the address.
+    void certificateErrorsKeepTheRefusalPage() {
+        QTemporaryDir folder;
+        QCOMPARE(
+            QProcess::execute("openssl", {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-subj",
+                                          "/CN=127.0.0.1", "-keyout", folder.filePath("key"),
+                                          "-out", folder.filePath("cert")}),
+            0);
+        const int port = LocalHttpServer::unreachableUrl().port();
+        QProcess https;
+        https.start("openssl", {"s_server", "-accept", QString::number(port), "-www", "-cert",
+                                folder.filePath("cert"), "-key", folder.filePath("key")});
+        QByteArray said;  // "ACCEPT" once it listens
+        QVERIFY(waitUntil([&] { return (said += https.readAll()).contains("ACCEPT"); },
+                          kLoadTimeoutMs));
+        const QString address = QString("https://127.0.0.1:%1/").arg(port);
+        QVERIFY(completes([&] { return browser->Navigate(address.toStdString()); }));
+        QCOMPARE(seen.back().title, QStringLiteral("127.0.0.1"));
     }
 };
 

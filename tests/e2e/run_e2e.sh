@@ -20,5 +20,5 @@ export ASAN_OPTIONS=detect_leaks=0:new_delete_type_mismatch=0
 export PYTHONPATH=$here
 export PYTHONDONTWRITEBYTECODE=1
 
-exec xvfb-run -a -s "-screen 0 1280x1024x24" \
+xvfb-run -a -s "-screen 0 1280x1024x24" \
     dbus-run-session -- /usr/bin/python3 "$here/$script" "$binary" "${@:3}"

@@ -14,6 +14,8 @@ namespace testing_support {
 // WebEngine needs are made as the program makes them.
 inline void prepareWebEngineTest() {
     static QTemporaryDir folder;
+    qputenv("HOME", QFile::encodeName(folder.path()));  // and the download folder too
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.filePath("config")));
     qputenv("XDG_DATA_HOME", QFile::encodeName(folder.filePath("data")));
     qputenv("XDG_CACHE_HOME", QFile::encodeName(folder.filePath("cache")));
     QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
