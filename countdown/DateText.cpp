@@ -2,6 +2,7 @@
 
 #include <array>
 #include <span>
+#include <utility>
 
 #include "DateTextTokens.h"
 
@@ -53,11 +54,9 @@ std::optional<TimePart> readTime(TokenSpan tokens, std::size_t at) {
             parts[count++] = tokens[next + 1].value;
             next += 2;
         }
-        // A dotted time needs all three parts, so "5.30" stays a plain number. A fourth part,
-        // a fraction of a second or a dangling separator make no time.
-        if (count == 1 || (separator == TokenKind::DotSeparator && count < 3) ||
-            isTimeSeparator(tokens, next))
-            return std::nullopt;
+        // A fourth part, a fraction of a second, a mix of separators or a dangling one make no
+        // time.
+        if (count == 1 || isTimeSeparator(tokens, next)) return std::nullopt;
     }
     const bool am = is(tokens, next, TokenKind::Am);
     const bool pm = is(tokens, next, TokenKind::Pm);
@@ -135,6 +134,34 @@ std::optional<CivilDateTime> dateInOrder(std::span<const DateItem> items, Positi
     return date;
 }
 
+bool isMonth(const DateItem& item) {
+    return fits(item, false, true) && item.value >= 1 && item.value <= 12;
+}
+
+// Whether two date items can be a month and a day in either order, in some year: the day at
+// most the month's length, February's being 29.
+bool couldBeMonthAndDay(std::span<const DateItem> items) {
+    constexpr int kLeapYear = 2000;
+    for (const auto& [month, day] : {std::pair{items[0], items[1]}, std::pair{items[1], items[0]}})
+        if (isMonth(month) && fits(day, false, false) && day.value >= 1 &&
+            day.value <= daysInMonth(kLeapYear, month.value))
+            return true;
+    return false;
+}
+
+// Two date items that can be no month and day are a month and a year in either order, on the
+// first of the month: "Mar 47", "4 52", "2026 Dec". 29 February can be a day, so outside a leap
+// year it stays refused rather than turning into February 2029.
+std::optional<CivilDateTime> monthAndYear(std::span<const DateItem> items) {
+    if (couldBeMonthAndDay(items)) return std::nullopt;
+    for (const auto& [month, year] : {std::pair{items[0], items[1]}, std::pair{items[1], items[0]}})
+        if (isMonth(month) && fits(year, true, false)) {
+            const CivilDateTime date{fullYear(year.value), month.value, 1};
+            if (date.year >= 100 && date.year <= 9999) return date;
+        }
+    return std::nullopt;
+}
+
 // Two or three numbers or month names, single date separators only between them.
 std::optional<CivilDateTime> readDate(TokenSpan tokens, DateOrder order, int currentYear) {
     std::array<DateItem, 3> items;
@@ -159,7 +186,7 @@ std::optional<CivilDateTime> readDate(TokenSpan tokens, DateOrder order, int cur
     const std::span<const DateItem> parts(items.data(), count);
     for (const Positions& positions : ordersToTry(order))
         if (auto date = dateInOrder(parts, positions, currentYear)) return date;
-    return std::nullopt;
+    return count == 2 ? monthAndYear(parts) : std::nullopt;
 }
 
 // Drops enclosing parentheses and a trailing PST or PDT; none may stand anywhere else.

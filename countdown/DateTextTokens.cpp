@@ -8,14 +8,33 @@ namespace {
 bool isAsciiLetter(unsigned char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool isDigit(unsigned char c) { return c >= '0' && c <= '9'; }
 
-// Length of the space at the start of the text: ASCII white space, a comma, or a no-break
-// space (U+00A0, U+202F), which texts copied from web pages often carry.
+// The last byte of U+2000 to U+200A, U+2028, U+2029 or U+202F, which UTF-8 writes 0xE2 0x80 0x...
+bool isSpaceAfterE280(unsigned char last) {
+    return (last >= 0x80 && last <= 0x8A) || last == 0xA8 || last == 0xA9 || last == 0xAF;
+}
+
+// Length of the space at the start of the text: ASCII white space, a comma, or any other
+// Unicode space (no-break, ideographic, the typographic widths, line and paragraph separators),
+// which texts copied from web pages or typed with an input method often carry.
 std::size_t spaceLength(std::string_view text) {
-    const auto c = static_cast<unsigned char>(text[0]);
+    const auto byte = [text](std::size_t at) {
+        return at < text.size() ? static_cast<unsigned char>(text[at]) : 0;
+    };
+    const unsigned char c = byte(0);
     if (c == ' ' || c == ',' || (c >= '\t' && c <= '\r')) return 1;
-    if (text.substr(0, 2) == "\xC2\xA0") return 2;
-    if (text.substr(0, 3) == "\xE2\x80\xAF") return 3;
-    return 0;
+    switch (c) {
+        case 0xC2:  // U+0085, U+00A0
+            return byte(1) == 0x85 || byte(1) == 0xA0 ? 2 : 0;
+        case 0xE1:  // U+1680
+            return byte(1) == 0x9A && byte(2) == 0x80 ? 3 : 0;
+        case 0xE2:  // U+2000 to U+200A, U+2028, U+2029, U+202F, U+205F
+            if (byte(1) == 0x80) return isSpaceAfterE280(byte(2)) ? 3 : 0;
+            return byte(1) == 0x81 && byte(2) == 0x9F ? 3 : 0;
+        case 0xE3:  // U+3000
+            return byte(1) == 0x80 && byte(2) == 0x80 ? 3 : 0;
+        default:
+            return 0;
+    }
 }
 
 // Letters of words: ASCII letters and every byte of a multi-byte UTF-8 character.

@@ -13,7 +13,7 @@ enum class TokenKind {
     Number,         // value: the number, capped at kNumberCap; digits: how many were written
     Month,          // value: 1 to 12
     TimeSeparator,  // ':' or the locale's time separator
-    DotSeparator,   // '.' where the locale uses it for neither dates nor times
+    DotSeparator,   // '.' where the locale uses it for neither dates nor times: a time separator
     DateSeparator,  // '/', '-' or the locale's date separator
     Am,
     Pm,
