@@ -189,41 +189,56 @@ std::optional<CivilDateTime> readDate(TokenSpan tokens, DateOrder order, int cur
     return count == 2 ? monthAndYear(parts) : std::nullopt;
 }
 
-// Drops enclosing parentheses and a trailing PST or PDT; none may stand anywhere else.
-std::optional<TokenSpan> withoutDecoration(TokenSpan tokens) {
+struct Undecorated {
+    TokenSpan content;
+    std::optional<int> zoneUtcOffsetMinutes;
+};
+
+// Drops enclosing parentheses and a trailing PST or PDT, keeping the zone's offset; none may
+// stand anywhere else.
+std::optional<Undecorated> withoutDecoration(TokenSpan tokens) {
     if (is(tokens, 0, TokenKind::OpenParen)) {
         if (tokens.size() < 2 || tokens.back().kind != TokenKind::CloseParen) return std::nullopt;
         tokens = tokens.subspan(1, tokens.size() - 2);
     }
+    Undecorated undecorated{tokens, std::nullopt};
     if (!tokens.empty() && tokens.back().kind == TokenKind::Zone)
-        tokens = tokens.first(tokens.size() - 1);
-    for (const Token& token : tokens)
+        undecorated = {tokens.first(tokens.size() - 1), tokens.back().value};
+    for (const Token& token : undecorated.content)
         if (token.kind == TokenKind::OpenParen || token.kind == TokenKind::CloseParen ||
             token.kind == TokenKind::Zone)
             return std::nullopt;
-    return tokens;
+    return undecorated;
 }
 
 }  // namespace
 
 std::optional<DateValue> parseDateText(std::string_view text, const RegionalSettings& regional,
                                        int currentYear) {
+    const auto reading = readDateText(text, regional, currentYear);
+    if (!reading) return std::nullopt;
+    return reading->value;
+}
+
+std::optional<DateTextReading> readDateText(std::string_view text, const RegionalSettings& regional,
+                                            int currentYear) {
     const auto tokens = date_text::tokenize(text, regional);
     if (!tokens) return std::nullopt;
-    const auto content = withoutDecoration(TokenSpan(tokens->items.data(), tokens->count));
-    if (!content || content->empty()) return std::nullopt;
+    const auto undecorated = withoutDecoration(TokenSpan(tokens->items.data(), tokens->count));
+    if (!undecorated || undecorated->content.empty()) return std::nullopt;
+    const TokenSpan content = undecorated->content;
 
     // The time stands before or after the date, never inside it.
-    TokenSpan dateTokens = *content;
+    TokenSpan dateTokens = content;
     TimePart time;
-    if (const auto start = findTime(*content)) {
-        const auto found = readTime(*content, *start);
+    if (const auto start = findTime(content)) {
+        const auto found = readTime(content, *start);
         if (!found) return std::nullopt;
         time = *found;
         if (*start == 0)
-            dateTokens = content->subspan(time.length);
-        else if (*start + time.length == content->size())
-            dateTokens = content->first(*start);
+            dateTokens = content.subspan(time.length);
+        else if (*start + time.length == content.size())
+            dateTokens = content.first(*start);
         else
             return std::nullopt;
     }
@@ -239,7 +254,8 @@ std::optional<DateValue> parseDateText(std::string_view text, const RegionalSett
     when.hour = time.hour;
     when.minute = time.minute;
     when.second = time.second;
-    return toDateValue(when);
+    return DateTextReading{toDateValue(when), !dateTokens.empty(),
+                           undecorated->zoneUtcOffsetMinutes};
 }
 
 }  // namespace countdown

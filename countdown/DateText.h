@@ -24,4 +24,13 @@ namespace countdown {
 std::optional<DateValue> parseDateText(std::string_view text, const RegionalSettings& regional,
                                        int currentYear);
 
+// The same conversion, with what the text says beyond its value.
+struct DateTextReading {
+    DateValue value;
+    bool hasDate;                             // false for a time alone
+    std::optional<int> zoneUtcOffsetMinutes;  // of a trailing PST (-480) or PDT (-420)
+};
+std::optional<DateTextReading> readDateText(std::string_view text, const RegionalSettings& regional,
+                                            int currentYear);
+
 }  // namespace countdown

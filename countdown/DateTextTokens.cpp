@@ -65,14 +65,14 @@ enum class NameKind { None, Month, DayName, Am, Pm, Zone };
 
 struct NameMatch {
     NameKind kind = NameKind::None;
-    int month = 0;
+    int value = 0;  // the month, or the zone's offset from UTC in minutes
     std::size_t length = 0;
 };
 
 // Keeps the longest name the text starts with, so "June" wins over "Jun".
 void consider(NameMatch& best, std::string_view text, std::string_view name, NameKind kind,
-              int month = 0) {
-    if (name.size() > best.length && startsWithName(text, name)) best = {kind, month, name.size()};
+              int value = 0) {
+    if (name.size() > best.length && startsWithName(text, name)) best = {kind, value, name.size()};
 }
 
 void considerSettings(NameMatch& best, std::string_view text, const RegionalSettings& names) {
@@ -93,8 +93,8 @@ NameMatch matchName(std::string_view text, const RegionalSettings& regional) {
     NameMatch best;
     considerSettings(best, text, regional);
     considerSettings(best, text, usEnglishSettings());
-    consider(best, text, "PST", NameKind::Zone);
-    consider(best, text, "PDT", NameKind::Zone);
+    consider(best, text, "PST", NameKind::Zone, kPstUtcOffsetMinutes);
+    consider(best, text, "PDT", NameKind::Zone, kPdtUtcOffsetMinutes);
     return best;
 }
 
@@ -160,7 +160,7 @@ std::optional<Tokens> tokenize(std::string_view text, const RegionalSettings& re
                 at += name.length;
                 switch (name.kind) {
                     case NameKind::Month:
-                        added = add({TokenKind::Month, name.month});
+                        added = add({TokenKind::Month, name.value});
                         break;
                     case NameKind::DayName:
                         added = !dayNameSeen;
@@ -173,7 +173,7 @@ std::optional<Tokens> tokenize(std::string_view text, const RegionalSettings& re
                         added = add({TokenKind::Pm});
                         break;
                     case NameKind::Zone:
-                        added = add({TokenKind::Zone});
+                        added = add({TokenKind::Zone, name.value});
                         break;
                     case NameKind::None:
                         break;

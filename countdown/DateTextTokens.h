@@ -17,10 +17,13 @@ enum class TokenKind {
     DateSeparator,  // '/', '-' or the locale's date separator
     Am,
     Pm,
-    Zone,  // PST or PDT
+    Zone,  // PST or PDT; value: its offset from UTC in minutes
     OpenParen,
     CloseParen,
 };
+
+inline constexpr int kPstUtcOffsetMinutes = -480;
+inline constexpr int kPdtUtcOffsetMinutes = -420;
 
 // Larger than any year, so a capped number is as invalid as the one written.
 inline constexpr int kNumberCap = 100000;
