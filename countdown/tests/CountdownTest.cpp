@@ -198,8 +198,7 @@ TEST_P(ZoneWordRows, CountsDownToTheEndAsTheClockShowsIt) {
     EXPECT_EQ(view.text(TimeBox::Timer), "0:03:00");
 }
 
-// 12:00 Pacific is 04:00 in Tokyo (clock 11:00), 07:00 in Sydney (clock 13:00), 20:00 in Berlin
-// in March (clock 11:00).
+// 12:00 Pacific: 04:00 in Tokyo (clock 11:00), 07:00 in Sydney (13:00), 20:00 in Berlin (11:00).
 INSTANTIATE_TEST_SUITE_P(
     Rows, ZoneWordRows,
     ::testing::Values(ZoneRow{"TokyoJuly", -540, 540, {2026, 7, 9, 4}, "Jul 8 2026 12:03 PDT"},
