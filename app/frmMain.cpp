@@ -260,7 +260,7 @@ void frmMain::mnuAbout_Click() {
 void frmMain::mnuExit_Click() { QCoreApplication::exit(0); }
 
 void frmMain::cmdStart_Click() {
-    countdown::startCountdown(*this, {regional_, countdown::toCivil(clock_->now()).year});
+    countdown::startCountdown(*this, countdown::conversionAt(clock_->read(), regional_));
 }
 
 void frmMain::cmdEnd_Click() { countdown::stopCountdown(*this); }

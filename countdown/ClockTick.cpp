@@ -7,13 +7,13 @@
 namespace countdown {
 
 void runTick(MainView& view, const LocalClock& clock, const RegionalSettings& regional) {
-    const DateValue local = clock.now();
-    MainModule::UtcTime = utcFromLocal(local, MainModule::TZInfo.Bias);
+    const LocalReading reading = clock.read();
+    MainModule::UtcTime = utcFromLocal(reading.local, MainModule::TZInfo.Bias);
     MainModule::PacificTime = pacificFromUtc(MainModule::UtcTime);
     view.setText(TimeBox::EbayTime, formatHms(MainModule::PacificTime));
     view.repaintNow(TimeBox::EbayTime);
 
-    if (MainModule::RunFlag == 1) countdownStep(view, {regional, toCivil(local).year});
+    if (MainModule::RunFlag == 1) countdownStep(view, conversionAt(reading, regional));
     indicatorStep(view);
 
     view.setStatusPanelText(2, clock.longDate(clock.now()));

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <optional>
 #include <string_view>
 
-#include "DateText.h"
+#include "DateConversion.h"
 #include "MainView.h"
 
 namespace countdown {
@@ -13,16 +12,6 @@ inline constexpr std::string_view kRefusalText =
 inline constexpr std::string_view kRefusalTitle = "Invalid End Time";
 inline constexpr std::string_view kStoppedText = "Stopped";
 inline constexpr std::string_view kEndedText = "Ended";
-
-// The conversion the countdown applies to the texts of its boxes.
-struct DateConversion {
-    const RegionalSettings& regional;
-    int currentYear;  // of a date written without one
-
-    std::optional<DateValue> operator()(std::string_view text) const {
-        return parseDateText(text, regional, currentYear);
-    }
-};
 
 // Start: checks the end time against the clock's text; starts the countdown (RunFlag 1, indicator
 // colour green) when the end lies ahead, and otherwise shows the refusal message. The next tick

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <span>
+#include <utility>
 
 #include "DateTextTokens.h"
 
@@ -53,11 +54,9 @@ std::optional<TimePart> readTime(TokenSpan tokens, std::size_t at) {
             parts[count++] = tokens[next + 1].value;
             next += 2;
         }
-        // A dotted time needs all three parts, so "5.30" stays a plain number. A fourth part,
-        // a fraction of a second or a dangling separator make no time.
-        if (count == 1 || (separator == TokenKind::DotSeparator && count < 3) ||
-            isTimeSeparator(tokens, next))
-            return std::nullopt;
+        // A fourth part, a fraction of a second, a mix of separators or a dangling one make no
+        // time.
+        if (count == 1 || isTimeSeparator(tokens, next)) return std::nullopt;
     }
     const bool am = is(tokens, next, TokenKind::Am);
     const bool pm = is(tokens, next, TokenKind::Pm);
@@ -135,6 +134,34 @@ std::optional<CivilDateTime> dateInOrder(std::span<const DateItem> items, Positi
     return date;
 }
 
+bool isMonth(const DateItem& item) {
+    return fits(item, false, true) && item.value >= 1 && item.value <= 12;
+}
+
+// Whether two date items can be a month and a day in either order, in some year: the day at
+// most the month's length, February's being 29.
+bool couldBeMonthAndDay(std::span<const DateItem> items) {
+    constexpr int kLeapYear = 2000;
+    for (const auto& [month, day] : {std::pair{items[0], items[1]}, std::pair{items[1], items[0]}})
+        if (isMonth(month) && fits(day, false, false) && day.value >= 1 &&
+            day.value <= daysInMonth(kLeapYear, month.value))
+            return true;
+    return false;
+}
+
+// Two date items that can be no month and day are a month and a year in either order, on the
+// first of the month: "Mar 47", "4 52", "2026 Dec". 29 February can be a day, so outside a leap
+// year it stays refused rather than turning into February 2029.
+std::optional<CivilDateTime> monthAndYear(std::span<const DateItem> items) {
+    if (couldBeMonthAndDay(items)) return std::nullopt;
+    for (const auto& [month, year] : {std::pair{items[0], items[1]}, std::pair{items[1], items[0]}})
+        if (isMonth(month) && fits(year, true, false)) {
+            const CivilDateTime date{fullYear(year.value), month.value, 1};
+            if (date.year >= 100 && date.year <= 9999) return date;
+        }
+    return std::nullopt;
+}
+
 // Two or three numbers or month names, single date separators only between them.
 std::optional<CivilDateTime> readDate(TokenSpan tokens, DateOrder order, int currentYear) {
     std::array<DateItem, 3> items;
@@ -159,44 +186,59 @@ std::optional<CivilDateTime> readDate(TokenSpan tokens, DateOrder order, int cur
     const std::span<const DateItem> parts(items.data(), count);
     for (const Positions& positions : ordersToTry(order))
         if (auto date = dateInOrder(parts, positions, currentYear)) return date;
-    return std::nullopt;
+    return count == 2 ? monthAndYear(parts) : std::nullopt;
 }
 
-// Drops enclosing parentheses and a trailing PST or PDT; none may stand anywhere else.
-std::optional<TokenSpan> withoutDecoration(TokenSpan tokens) {
+struct Undecorated {
+    TokenSpan content;
+    std::optional<int> zoneUtcOffsetMinutes;
+};
+
+// Drops enclosing parentheses and a trailing PST or PDT, keeping the zone's offset; none may
+// stand anywhere else.
+std::optional<Undecorated> withoutDecoration(TokenSpan tokens) {
     if (is(tokens, 0, TokenKind::OpenParen)) {
         if (tokens.size() < 2 || tokens.back().kind != TokenKind::CloseParen) return std::nullopt;
         tokens = tokens.subspan(1, tokens.size() - 2);
     }
+    Undecorated undecorated{tokens, std::nullopt};
     if (!tokens.empty() && tokens.back().kind == TokenKind::Zone)
-        tokens = tokens.first(tokens.size() - 1);
-    for (const Token& token : tokens)
+        undecorated = {tokens.first(tokens.size() - 1), tokens.back().value};
+    for (const Token& token : undecorated.content)
         if (token.kind == TokenKind::OpenParen || token.kind == TokenKind::CloseParen ||
             token.kind == TokenKind::Zone)
             return std::nullopt;
-    return tokens;
+    return undecorated;
 }
 
 }  // namespace
 
 std::optional<DateValue> parseDateText(std::string_view text, const RegionalSettings& regional,
                                        int currentYear) {
+    const auto reading = readDateText(text, regional, currentYear);
+    if (!reading) return std::nullopt;
+    return reading->value;
+}
+
+std::optional<DateTextReading> readDateText(std::string_view text, const RegionalSettings& regional,
+                                            int currentYear) {
     const auto tokens = date_text::tokenize(text, regional);
     if (!tokens) return std::nullopt;
-    const auto content = withoutDecoration(TokenSpan(tokens->items.data(), tokens->count));
-    if (!content || content->empty()) return std::nullopt;
+    const auto undecorated = withoutDecoration(TokenSpan(tokens->items.data(), tokens->count));
+    if (!undecorated || undecorated->content.empty()) return std::nullopt;
+    const TokenSpan content = undecorated->content;
 
     // The time stands before or after the date, never inside it.
-    TokenSpan dateTokens = *content;
+    TokenSpan dateTokens = content;
     TimePart time;
-    if (const auto start = findTime(*content)) {
-        const auto found = readTime(*content, *start);
+    if (const auto start = findTime(content)) {
+        const auto found = readTime(content, *start);
         if (!found) return std::nullopt;
         time = *found;
         if (*start == 0)
-            dateTokens = content->subspan(time.length);
-        else if (*start + time.length == content->size())
-            dateTokens = content->first(*start);
+            dateTokens = content.subspan(time.length);
+        else if (*start + time.length == content.size())
+            dateTokens = content.first(*start);
         else
             return std::nullopt;
     }
@@ -212,7 +254,8 @@ std::optional<DateValue> parseDateText(std::string_view text, const RegionalSett
     when.hour = time.hour;
     when.minute = time.minute;
     when.second = time.second;
-    return toDateValue(when);
+    return DateTextReading{toDateValue(when), !dateTokens.empty(),
+                           undecorated->zoneUtcOffsetMinutes};
 }
 
 }  // namespace countdown

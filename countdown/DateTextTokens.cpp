@@ -8,14 +8,33 @@ namespace {
 bool isAsciiLetter(unsigned char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool isDigit(unsigned char c) { return c >= '0' && c <= '9'; }
 
-// Length of the space at the start of the text: ASCII white space, a comma, or a no-break
-// space (U+00A0, U+202F), which texts copied from web pages often carry.
+// The last byte of U+2000 to U+200A, U+2028, U+2029 or U+202F, which UTF-8 writes 0xE2 0x80 0x...
+bool isSpaceAfterE280(unsigned char last) {
+    return (last >= 0x80 && last <= 0x8A) || last == 0xA8 || last == 0xA9 || last == 0xAF;
+}
+
+// Length of the space at the start of the text: ASCII white space, a comma, or any other
+// Unicode space (no-break, ideographic, the typographic widths, line and paragraph separators),
+// which texts copied from web pages or typed with an input method often carry.
 std::size_t spaceLength(std::string_view text) {
-    const auto c = static_cast<unsigned char>(text[0]);
+    const auto byte = [text](std::size_t at) {
+        return at < text.size() ? static_cast<unsigned char>(text[at]) : 0;
+    };
+    const unsigned char c = byte(0);
     if (c == ' ' || c == ',' || (c >= '\t' && c <= '\r')) return 1;
-    if (text.substr(0, 2) == "\xC2\xA0") return 2;
-    if (text.substr(0, 3) == "\xE2\x80\xAF") return 3;
-    return 0;
+    switch (c) {
+        case 0xC2:  // U+0085, U+00A0
+            return byte(1) == 0x85 || byte(1) == 0xA0 ? 2 : 0;
+        case 0xE1:  // U+1680
+            return byte(1) == 0x9A && byte(2) == 0x80 ? 3 : 0;
+        case 0xE2:  // U+2000 to U+200A, U+2028, U+2029, U+202F, U+205F
+            if (byte(1) == 0x80) return isSpaceAfterE280(byte(2)) ? 3 : 0;
+            return byte(1) == 0x81 && byte(2) == 0x9F ? 3 : 0;
+        case 0xE3:  // U+3000
+            return byte(1) == 0x80 && byte(2) == 0x80 ? 3 : 0;
+        default:
+            return 0;
+    }
 }
 
 // Letters of words: ASCII letters and every byte of a multi-byte UTF-8 character.
@@ -46,14 +65,14 @@ enum class NameKind { None, Month, DayName, Am, Pm, Zone };
 
 struct NameMatch {
     NameKind kind = NameKind::None;
-    int month = 0;
+    int value = 0;  // the month, or the zone's offset from UTC in minutes
     std::size_t length = 0;
 };
 
 // Keeps the longest name the text starts with, so "June" wins over "Jun".
 void consider(NameMatch& best, std::string_view text, std::string_view name, NameKind kind,
-              int month = 0) {
-    if (name.size() > best.length && startsWithName(text, name)) best = {kind, month, name.size()};
+              int value = 0) {
+    if (name.size() > best.length && startsWithName(text, name)) best = {kind, value, name.size()};
 }
 
 void considerSettings(NameMatch& best, std::string_view text, const RegionalSettings& names) {
@@ -74,8 +93,8 @@ NameMatch matchName(std::string_view text, const RegionalSettings& regional) {
     NameMatch best;
     considerSettings(best, text, regional);
     considerSettings(best, text, usEnglishSettings());
-    consider(best, text, "PST", NameKind::Zone);
-    consider(best, text, "PDT", NameKind::Zone);
+    consider(best, text, "PST", NameKind::Zone, kPstUtcOffsetMinutes);
+    consider(best, text, "PDT", NameKind::Zone, kPdtUtcOffsetMinutes);
     return best;
 }
 
@@ -141,7 +160,7 @@ std::optional<Tokens> tokenize(std::string_view text, const RegionalSettings& re
                 at += name.length;
                 switch (name.kind) {
                     case NameKind::Month:
-                        added = add({TokenKind::Month, name.month});
+                        added = add({TokenKind::Month, name.value});
                         break;
                     case NameKind::DayName:
                         added = !dayNameSeen;
@@ -154,7 +173,7 @@ std::optional<Tokens> tokenize(std::string_view text, const RegionalSettings& re
                         added = add({TokenKind::Pm});
                         break;
                     case NameKind::Zone:
-                        added = add({TokenKind::Zone});
+                        added = add({TokenKind::Zone, name.value});
                         break;
                     case NameKind::None:
                         break;

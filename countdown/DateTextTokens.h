@@ -13,14 +13,17 @@ enum class TokenKind {
     Number,         // value: the number, capped at kNumberCap; digits: how many were written
     Month,          // value: 1 to 12
     TimeSeparator,  // ':' or the locale's time separator
-    DotSeparator,   // '.' where the locale uses it for neither dates nor times
+    DotSeparator,   // '.' where the locale uses it for neither dates nor times: a time separator
     DateSeparator,  // '/', '-' or the locale's date separator
     Am,
     Pm,
-    Zone,  // PST or PDT
+    Zone,  // PST or PDT; value: its offset from UTC in minutes
     OpenParen,
     CloseParen,
 };
+
+inline constexpr int kPstUtcOffsetMinutes = -480;
+inline constexpr int kPdtUtcOffsetMinutes = -420;
 
 // Larger than any year, so a capped number is as invalid as the one written.
 inline constexpr int kNumberCap = 100000;

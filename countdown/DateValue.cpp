@@ -67,6 +67,15 @@ CivilDateTime toCivil(DateValue value) {
 
 DateValue addMinutes(DateValue value, double minutes) { return value + minutes / kMinutesPerDay; }
 
+DateValue moveByMinutes(DateValue value, std::int64_t minutes) {
+    const CivilDateTime when = toCivil(value);
+    const std::int64_t seconds = daysFromCivil(when.year, when.month, when.day) * 86400 +
+                                 when.hour * 3600 + when.minute * 60 + when.second + minutes * 60;
+    const std::int64_t days = seconds >= 0 ? seconds / 86400 : -((-seconds + 86399) / 86400);
+    const double time = static_cast<double>(seconds - days * 86400) / kSecondsPerDay;
+    return days < 0 ? static_cast<double>(days) - time : static_cast<double>(days) + time;
+}
+
 std::string formatHms(DateValue value) {
     const int seconds = std::isfinite(value) ? secondOfDay(value) : 0;
     char text[16];

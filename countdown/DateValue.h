@@ -31,6 +31,11 @@ CivilDateTime toCivil(DateValue value);
 // Minutes added as date arithmetic: one minute is 1/1440 of a day.
 DateValue addMinutes(DateValue value, double minutes);
 
+// The value moved by whole minutes as a calendar moves, the date changing across midnight; for
+// values before 1899-12-30, whose time of day counts away from zero, minutes added as a
+// fraction would move the wrong way.
+DateValue moveByMinutes(DateValue value, std::int64_t minutes);
+
 // Whole seconds of the value's time of day, rounded to the nearest second (0 to 86399).
 int secondOfDay(DateValue value);
 

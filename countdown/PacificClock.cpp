@@ -8,4 +8,8 @@ DateValue utcFromLocal(DateValue local, std::int32_t biasMinutes) {
 
 DateValue pacificFromUtc(DateValue utc) { return addMinutes(utc, -kPacificOffsetMinutes); }
 
+std::int32_t clockUtcOffsetMinutes(std::int32_t biasMinutes, std::int32_t localUtcOffsetMinutes) {
+    return localUtcOffsetMinutes + biasMinutes - kPacificOffsetMinutes;
+}
+
 }  // namespace countdown

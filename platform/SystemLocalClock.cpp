@@ -5,12 +5,13 @@
 
 namespace platform {
 
-countdown::DateValue SystemLocalClock::now() const {
+countdown::LocalReading SystemLocalClock::read() const {
     const QDateTime local = QDateTime::currentDateTime();
     const QDate date = local.date();
     const QTime time = local.time();
-    return countdown::toDateValue(
-        {date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second()});
+    return {countdown::toDateValue(
+                {date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second()}),
+            local.offsetFromUtc() / 60};
 }
 
 std::string SystemLocalClock::longDate(countdown::DateValue when) const {

@@ -4,10 +4,10 @@
 
 namespace platform {
 
-// The PC's clock and the system locale's long-date form.
+// The PC's clock with its current offset from UTC, and the system locale's long-date form.
 class SystemLocalClock : public countdown::LocalClock {
   public:
-    countdown::DateValue now() const override;
+    countdown::LocalReading read() const override;
     std::string longDate(countdown::DateValue when) const override;
 };
 

@@ -23,10 +23,11 @@ class Countdown : public ::testing::Test {
         MainModule::reset();
         // A bias of 480 minutes makes the Pacific clock read the local time.
         MainModule::TZInfo.Bias = 480;
+        clock.set(toDateValue({kYear, 12, 7, 12, 0, 0}));
     }
     void TearDown() override { MainModule::reset(); }
 
-    DateConversion conversion() const { return {usEnglishSettings(), kYear}; }
+    DateConversion conversion() const { return conversionAt(clock.read(), usEnglishSettings()); }
 
     void start(const std::string& clockText, const std::string& endText) {
         view.texts[TimeBox::EbayTime] = clockText;
@@ -172,6 +173,58 @@ INSTANTIATE_TEST_SUITE_P(
         TickRow{"FiveMinutesPastEnds", {12, 5, 1}, "12:00:01", "Ended", false, G, 0},
         TickRow{"EndBeforeMidnightAfterIt", {0, 0, 30}, "23:59:59", "23:59:29", true, G, 1}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The site's zone word and the clock (local + bias - 8 h, so in the PC's daylight state, not
+// Pacific's) differ by an hour, or agree. Each end lies three minutes ahead.
+struct ZoneRow {
+    const char* name;
+    std::int32_t bias, utcOffset;  // the PC's offset at the tick
+    CivilDateTime local;
+    const char* end;
+};
+
+void PrintTo(const ZoneRow& row, std::ostream* out) { *out << row.name; }
+
+class ZoneWordRows : public Countdown, public ::testing::WithParamInterface<ZoneRow> {};
+
+TEST_P(ZoneWordRows, CountsDownToTheEndAsTheClockShowsIt) {
+    const ZoneRow& row = GetParam();
+    MainModule::TZInfo.Bias = row.bias;
+    clock.setUtcOffset(row.utcOffset);
+    clock.set(toDateValue(row.local));
+    runTick(view, clock, usEnglishSettings());
+    start(view.text(TimeBox::EbayTime), row.end);
+    runTick(view, clock, usEnglishSettings());
+    EXPECT_EQ(view.text(TimeBox::Timer), "0:03:00");
+}
+
+// 12:00 Pacific: 04:00 in Tokyo (clock 11:00), 07:00 in Sydney (13:00), 20:00 in Berlin (11:00).
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ZoneWordRows,
+    ::testing::Values(ZoneRow{"TokyoJuly", -540, 540, {2026, 7, 9, 4}, "Jul 8 2026 12:03 PDT"},
+                      ZoneRow{"TokyoTimeAlone", -540, 540, {2026, 7, 9, 4}, "12:03 PDT"},
+                      ZoneRow{"TokyoMidnight", -540, 540, {2026, 7, 9, 15, 59}, "Jul 9 0:02 PDT"},
+                      ZoneRow{"SydneyJanuary", -600, 660, {2026, 1, 9, 7}, "(Jan 8 12:03 pst)"},
+                      ZoneRow{"BerlinMarch", -60, 60, {2026, 3, 20, 20}, "Mar 20 12:03 PDT"},
+                      ZoneRow{"LosAngelesJuly", 480, -420, {2026, 7, 8, 12}, "Jul 8 12:03 PDT"},
+                      ZoneRow{"NewYorkJanuary", 300, -300, {2026, 1, 8, 15}, "Jan 8 12:03 PST"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Countdown, TheZoneWordCountsWithThePcsOffsetAtEachTick) {
+    // New York changes its clocks at 07:00 UTC, three hours before Pacific time does: from then
+    // on the clock reads UTC-7 while the site still says PST.
+    MainModule::TZInfo.Bias = 300;
+    clock.setUtcOffset(-300);
+    view.texts[TimeBox::AuctionEnd] = "Mar 07, 2026 23:10:00 PST";
+    MainModule::RunFlag = 1;
+    clock.set(toDateValue({kYear, 3, 8, 1, 59, 59}));
+    runTick(view, clock, usEnglishSettings());
+    EXPECT_EQ(view.text(TimeBox::Timer), "0:10:01");
+    clock.setUtcOffset(-240);
+    clock.set(toDateValue({kYear, 3, 8, 3, 0, 0}));
+    runTick(view, clock, usEnglishSettings());
+    EXPECT_EQ(view.text(TimeBox::Timer), "0:10:00");
+}
 
 TEST_F(Countdown, TheLastTickColoursGreenThenEndsAndHides) {
     MainModule::RunFlag = 1;

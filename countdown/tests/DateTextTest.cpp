@@ -52,7 +52,10 @@ INSTANTIATE_TEST_SUITE_P(
                       accepts("12:15:30 am", time(0, 15, 30)), accepts("12:00 PM", time(12, 0)),
                       accepts("0:30 PM", time(12, 30)), accepts("13:00 PM", time(13, 0)),
                       accepts("13:00 AM", time(13, 0)), accepts("11:59:59 PM", time(23, 59, 59)),
-                      accepts("  17:30  ", time(17, 30))));
+                      accepts("  17:30  ", time(17, 30)),
+                      // A dot joins hours and minutes as a colon does.
+                      accepts("7.15", time(7, 15)), accepts("7.15.30", time(7, 15, 30)),
+                      accepts("17.30", time(17, 30)), accepts("5.30 PM", time(17, 30))));
 
 INSTANTIATE_TEST_SUITE_P(
     Dates, UsEnglish,
@@ -72,7 +75,16 @@ INSTANTIATE_TEST_SUITE_P(
         // Day and month swap when only that makes a real day.
         accepts("13/8/2026", date(2026, 8, 13)), accepts("  Dec   8 ,, 2026 ", date(2026, 12, 8)),
         accepts("Tuesday, Dec 8, 2026", date(2026, 12, 8)),
-        accepts("Dec 8 2026 Tue", date(2026, 12, 8))));
+        accepts("Dec 8 2026 Tue", date(2026, 12, 8)),
+        // Two parts that can be no month and day are a month and a year, on the first.
+        accepts("Mar 47", date(1947, 3, 1)), accepts("47 Mar", date(1947, 3, 1)),
+        accepts("Mar-47", date(1947, 3, 1)), accepts("47/Mar", date(1947, 3, 1)),
+        accepts("Mar 12", date(2026, 3, 12)), accepts("Feb 30", date(1930, 2, 1)),
+        accepts("4 52", date(1952, 4, 1)), accepts("52 4", date(1952, 4, 1)),
+        accepts("4/1952", date(1952, 4, 1)), accepts("Dec 2026", date(2026, 12, 1)),
+        // Every Unicode space separates.
+        accepts("Dec\u30008\t2026", date(2026, 12, 8)),
+        accepts("12\u20038\u16802026", date(2026, 12, 8))));
 
 INSTANTIATE_TEST_SUITE_P(
     DatesWithTimes, UsEnglish,
@@ -90,27 +102,35 @@ INSTANTIATE_TEST_SUITE_P(
                               "08, 2026\xE2\x80\xAF"
                               "17:30:00 PST",
                               date(2026, 12, 8, 17, 30)),
-                      accepts("17:30 PST", time(17, 30))));
+                      accepts("17:30 PST", time(17, 30)),
+                      // A dotted time and a date of numbers, either first, each whole.
+                      accepts("9.30 12 24", date(2026, 12, 24, 9, 30)),
+                      accepts("12 24 2026 9.30", date(2026, 12, 24, 9, 30)),
+                      accepts("4 52 9.30.15 PM", date(1952, 4, 1, 21, 30, 15)),
+                      accepts("9.30\u00A012/24\u3000PDT", date(2026, 12, 24, 9, 30))));
 
 INSTANTIATE_TEST_SUITE_P(
     Refusals, UsEnglish,
     ::testing::Values(
         refuses(""), refuses("   "), refuses("abc"), refuses("17"), refuses("1730"),
-        refuses("46363"), refuses("46363.5"), refuses("5.30"), refuses("-5"), refuses("17:30:00.5"),
+        refuses("46363"), refuses("46363.5"), refuses("7..5"), refuses("-5"), refuses("17:30:00.5"),
         refuses("17:30:00.25 PM"), refuses("24:00"), refuses("0:60"), refuses("12:00:60"),
         refuses("17:30:"), refuses(":30"), refuses("17::30"), refuses("17:30:00:00"),
         refuses("17:30x"), refuses("17;30"), refuses("17h30"), refuses("17:30.00"),
-        refuses("17.30"), refuses("PST"), refuses("()"), refuses("PST 17:30"),
+        refuses("7.15."), refuses("PST"), refuses("()"), refuses("PST 17:30"),
         refuses("17:30 PST PST"), refuses("17:30 EST"), refuses("(17:30"), refuses("17:30)"),
         refuses("((17:30))"), refuses("5 PM PM"), refuses("PM 5"), refuses("5:30 PM AM"),
-        refuses("17:30 18:00"), refuses("Dec 8 17:30 2026"), refuses("Dec"), refuses("Dec 2026"),
+        refuses("17:30 18:00"), refuses("Dec 8 17:30 2026"), refuses("Dec"), refuses("32 49 50"),
         refuses("Dec Jan 8"), refuses("Tuesday 17:30 Monday"), refuses("12/8/2026/1"),
         refuses("12//8/2026"), refuses("/12/8"), refuses("12/8/"), refuses("12/8/5 PM"),
         refuses("2/29/2026"), refuses("2/30/2024"), refuses("2/29/1900"), refuses("4/31/2026"),
         refuses("13/13/2026"), refuses("0/8/2026"), refuses("12/0/2026"), refuses("1/1/10000"),
         refuses("1/1/99999999999999999999"), refuses("Decx 8 2026"),
         refuses("\xEF\xBC\x91\xEF\xBC\x97:30"), refuses("17:30\xFF"), refuses("\xC3"),
-        refuses(std::string("17:30\0", 6))));
+        refuses(std::string("17:30\0", 6)),
+        // Separators first or last, numbers that are no date, a time inside the date.
+        refuses("7."), refuses(".15"), refuses("32 49"), refuses("12 9.30 24"),
+        refuses("12 24 9.30 2026"), refuses("9.30 12"), refuses("\u300117:30")));
 
 INSTANTIATE_TEST_SUITE_P(
     DayFirst, German,
@@ -131,7 +151,15 @@ INSTANTIATE_TEST_SUITE_P(
         refuses("17"), refuses("24:00"), refuses("0:60"), refuses("17:30:00.5"),
         // Dots separate date parts here, and 17.30.00 is no date.
         refuses("17.30.00"), refuses("8.12."), refuses("29.2.2026"), refuses("8..12.2026"),
-        refuses("Dezembe 8")));
+        refuses("Dezembe 8"),
+        // Dots date here; a month with a number that is no day, or two numbers that are no day
+        // and month, give the first of the month; times and dates in either order.
+        accepts("7.15", date(2026, 7, 15)), accepts("März 47", date(1947, 3, 1)),
+        accepts("47. März", date(1947, 3, 1)), accepts("4.52", date(1952, 4, 1)),
+        accepts("9:30 24.12", date(2026, 12, 24, 9, 30)),
+        accepts("24 12 2026 9:30", date(2026, 12, 24, 9, 30)),
+        accepts("8.12.2026\u300017:30", date(2026, 12, 8, 17, 30)), refuses("32.49"),
+        refuses("24 9:30 12")));
 
 TEST(DateText, ATextOfTwoBytesIsADateOnlyAsAnHourWithAOrP) {
     for (int first = 0; first < 256; ++first) {

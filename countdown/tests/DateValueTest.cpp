@@ -74,5 +74,10 @@ TEST(DateValue, AddsMinutesAsFractionsOfADay) {
     EXPECT_EQ(formatHms(addMinutes(at(2026, 12, 7, 0, 30), -60)), "23:30:00");
 }
 
+TEST(DateValue, MovesByMinutesAcrossMidnightAsACalendarDoes) {
+    EXPECT_EQ(moveByMinutes(at(2026, 12, 31, 23, 30), 60), at(2027, 1, 1, 0, 30));
+    EXPECT_EQ(moveByMinutes(at(1899, 12, 30, 0, 30), -60), at(1899, 12, 29, 23, 30));
+}
+
 }  // namespace
 }  // namespace countdown

@@ -6,12 +6,14 @@
 
 namespace countdown::testing {
 
-// A local clock that stands at the time it is set to; its long date is "year-month-day".
+// A local clock that stands at the time and UTC offset it is set to, by default those of a PC
+// keeping Pacific standard time; its long date is "year-month-day".
 class FakeLocalClock : public LocalClock {
   public:
     explicit FakeLocalClock(DateValue now = 0) : now_(now) {}
     void set(DateValue now) { now_ = now; }
-    DateValue now() const override { return now_; }
+    void setUtcOffset(std::int32_t minutes) { utcOffsetMinutes_ = minutes; }
+    LocalReading read() const override { return {now_, utcOffsetMinutes_}; }
     std::string longDate(DateValue when) const override {
         const CivilDateTime c = toCivil(when);
         return std::to_string(c.year) + "-" + std::to_string(c.month) + "-" + std::to_string(c.day);
@@ -19,6 +21,7 @@ class FakeLocalClock : public LocalClock {
 
   private:
     DateValue now_;
+    std::int32_t utcOffsetMinutes_ = -480;
 };
 
 }  // namespace countdown::testing

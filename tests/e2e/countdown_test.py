@@ -1,10 +1,13 @@
 """Types end times into the real program: a wrong one is refused with the message, one six
 seconds ahead of the clock counts down with a red indicator to "Ended" on the end's second, and
 Stop shows "Stopped"."""
+import datetime
 import sys
 import time
 import unittest
+from zoneinfo import ZoneInfo
 
+from expected_time import utc_of_local
 from ticklot_atspi import TicklotApp, click, focus_window, press_keys, type_text
 
 BINARY = sys.argv.pop(1)
@@ -83,6 +86,32 @@ class Countdown(unittest.TestCase):
 
         press_keys("alt+o")
         self.app.wait_for_text(self.timer, lambda t: t == "Stopped")
+
+
+class ZoneWord(unittest.TestCase):
+    # Zone and local start: Tokyo keeps standard time in July, Sydney daylight time in January.
+    ROWS = [("Asia/Tokyo", "2026-07-09 04:00:00"), ("Australia/Sydney", "2026-01-09 07:00:00")]
+
+    def test_an_end_three_minutes_ahead_on_the_site_counts_three_minutes(self):
+        for tz, local in self.ROWS:
+            with self.subTest(tz=tz):
+                start = utc_of_local(datetime.datetime.fromisoformat(local), tz)
+                launched = time.monotonic()
+                app = TicklotApp(BINARY, env={"TZ": tz, "LANG": "en_US.UTF-8"},
+                                 faketime="@" + local)
+                try:
+                    focus_window("Ticklot")
+                    asked = time.monotonic()  # faked now <= start + asked - launched
+                    site = (start + datetime.timedelta(seconds=asked - launched + 180)).astimezone(
+                        ZoneInfo("America/Los_Angeles"))
+                    click(app.find("Auction End Time", "text"))
+                    type_text(site.strftime("%b %d, %Y %H:%M:%S ") + site.tzname())
+                    press_keys("alt+t")
+                    left = app.wait_for_text(app.find("Countdown Timer", "text"), len)
+                    least = 180 - (time.monotonic() - asked) - 1
+                    self.assertTrue(":" in left and least <= seconds_of(left) <= 185, left)
+                finally:
+                    app.kill()
 
 
 if __name__ == "__main__":
