@@ -12,10 +12,12 @@ QColor toQColor(countdown::Colour colour) {
 }  // namespace
 
 IndicatorShape::IndicatorShape(QWidget* parent) : QWidget(parent) {
-    setBackColor(countdown::kGreen);
+    setAccessibleDescription(colourName(backColor_));
 }
 
+// Each tick of a running countdown sets the colour; only a new one is painted and announced.
 void IndicatorShape::setBackColor(countdown::Colour colour) {
+    if (colour == backColor_) return;
     backColor_ = colour;
     setAccessibleDescription(colourName(colour));
     update();

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "ActiveControl.h"
@@ -291,11 +292,23 @@ QLineEdit* frmMain::timeBox(TimeBox box) const {
 
 std::string frmMain::text(TimeBox box) const { return timeBox(box)->text().toStdString(); }
 
+// The tick writes every box on every tick, though its text changes at most once a second.
+// Writing the text a box already shows would only lay it out and paint it again, so such a
+// write is left out; a box whose text did change is painted at the next repaintNow().
 void frmMain::setText(TimeBox box, const std::string& text) {
-    timeBox(box)->setText(QString::fromStdString(text));
+    QLineEdit* edit = timeBox(box);
+    const QString newText = QString::fromStdString(text);
+    if (edit->text() == newText) return;
+    edit->setText(newText);
+    textUnpainted_[static_cast<std::size_t>(box)] = true;
 }
 
-void frmMain::repaintNow(TimeBox box) { timeBox(box)->repaint(); }
+// A synchronous paint flushes the window at once, which costs far more than the paint itself:
+// it is done only for a box whose text has changed since.
+void frmMain::repaintNow(TimeBox box) {
+    if (std::exchange(textUnpainted_[static_cast<std::size_t>(box)], false))
+        timeBox(box)->repaint();
+}
 
 void frmMain::setIndicatorVisible(bool visible) { Shape1->setVisible(visible); }
 

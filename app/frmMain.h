@@ -79,6 +79,8 @@ class frmMain : public QMainWindow, public countdown::MainView, public browser::
     QLineEdit* txtauctionend = nullptr;
     QLineEdit* txtTimer = nullptr;
     QLineEdit* txtAddress = nullptr;
+    // Per time box: its text was set and not yet painted at once.
+    std::array<bool, 3> textUnpainted_{};
     IndicatorShape* Shape1 = nullptr;
     PanelStatusBar* StatusBar1 = nullptr;
     platform::WebEngineBrowser* WebBrowser1 = nullptr;

@@ -154,6 +154,35 @@ class CountdownWindowTest : public QObject {
         QCOMPARE(icon, QMessageBox::Critical);
         QCOMPARE(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     }
+
+    // The tick paints the clock box before it returns when its text changes, also back from a
+    // text put there by other means, and leaves an unchanged box alone.
+    void clockBoxIsPaintedWithinTheTickWhenItsTextChanges() {
+        struct PaintCounter : QObject {
+            int paints = 0;
+            bool eventFilter(QObject*, QEvent* event) override {
+                paints += event->type() == QEvent::Paint;
+                return false;
+            }
+        } counter;
+        Window w = makeWindow();
+        w.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+        w.clockBox->installEventFilter(&counter);
+        tickAt(w, 12, 0, 0);
+        const struct {
+            const char* pasted;
+            int second, paints;
+        } ticks[] = {{nullptr, 0, 0}, {"abc", 0, 1}, {nullptr, 1, 1}};
+        for (const auto& tick : ticks) {
+            if (tick.pasted) w.clockBox->setText(tick.pasted);
+            QCoreApplication::processEvents();
+            counter.paints = 0;
+            tickAt(w, 12, 0, tick.second);
+            QCOMPARE(counter.paints, tick.paints);
+            QCOMPARE(w.clockBox->text(), QStringLiteral("12:00:0%1").arg(tick.second));
+        }
+    }
 };
 
 QTEST_MAIN(CountdownWindowTest)

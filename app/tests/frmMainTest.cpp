@@ -124,6 +124,7 @@ class FrmMainTest : public QObject {
                  QStringLiteral("Web page"));
         auto* shape = child<IndicatorShape>(window, "Shape1");
         QCOMPARE(shape->accessibleName(), QStringLiteral("Countdown indicator"));
+        QCOMPARE(shape->accessibleDescription(), QStringLiteral("green"));
         shape->setBackColor(255);
         QCOMPARE(shape->accessibleDescription(), QStringLiteral("red"));
         shape->setBackColor(65280);

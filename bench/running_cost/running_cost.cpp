@@ -28,12 +28,12 @@ namespace {
 constexpr const char* kEndText = "(Thursday, Dec 31, 2099 17:30:00 PST)";
 
 // Times each tick while measuring, in microseconds of wall time and of thread CPU time: from
-// the start of the timer event that fires it (noted by an application-wide event filter) to
-// the return of its handler (a slot connected after the handler).
+// the start of the timer or timer-file event that fires it (noted by an application-wide event
+// filter) to the return of its handler (a slot connected after the handler).
 class TickTimes : public QObject {
   public:
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Timer) {
+        if (event->type() == QEvent::Timer || event->type() == QEvent::SockAct) {
             wallStart_ = std::chrono::steady_clock::now();
             cpuStart_ = thread_cpu::now();
         }
