@@ -15,6 +15,10 @@ if [ "${package_version%-*}" != "$version" ]; then
     echo "debian/changelog is at $package_version, the CMake project at $version" >&2
     exit 1
 fi
+if ! grep -q "<release version=\"$version\"" desktop/io.github.ticklot.Ticklot.metainfo.xml; then
+    echo "desktop/io.github.ticklot.Ticklot.metainfo.xml lists no release $version" >&2
+    exit 1
+fi
 deb=ticklot_${package_version}_$(dpkg --print-architecture).deb
 
 # dpkg-buildpackage writes beside the source tree and builds inside it: both happen in a copy.
