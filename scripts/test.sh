@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds every target with AddressSanitizer and
-# UndefinedBehaviorSanitizer and runs every test headless. Exits non-zero on any failure.
+# UndefinedBehaviorSanitizer and runs every test headless; with TICKLOT_TEST_PACKAGE=1 also
+# tests the Debian package (scripts/test-package.sh). Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh --test
@@ -13,3 +14,7 @@ ctest --output-on-failure --parallel 2 --timeout 600
 cd ..
 # The Windows code paths: cross-built with mingw-w64 and run under Wine.
 bash scripts/test-wine.sh
+# The Debian package, installed and run in clean Debian 12 and 13 roots (CI sets this).
+if [ "${TICKLOT_TEST_PACKAGE:-0}" = 1 ]; then
+    bash scripts/test-package.sh
+fi
