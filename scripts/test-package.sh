@@ -173,4 +173,6 @@ phase "Debian 13: install, run, purge in a clean root" root trixie \
 
 echo "== Times"
 printf '%s\n' "${times[@]}"
-echo "Package sizes: Debian 12 $(du -k "$deb" | cut -f1) KiB, Debian 13 $(du -k "$trixie_deb" | cut -f1) KiB"
+for package in "$deb" "$trixie_deb"; do
+    echo "$package: $(du -k "$package" | cut -f1) KiB, depends on $(dpkg-deb -f "$package" Depends)"
+done
