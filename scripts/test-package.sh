@@ -173,6 +173,8 @@ phase "Debian 13: install, run, purge in a clean root" root trixie \
 
 echo "== Times"
 printf '%s\n' "${times[@]}"
-for package in "$deb" "$trixie_deb"; do
-    echo "$package: $(du -k "$package" | cut -f1) KiB, depends on $(dpkg-deb -f "$package" Depends)"
+for package in "Debian 12:$deb" "Debian 13:$trixie_deb"; do
+    file=${package#*:}
+    echo "${package%%:*} $(basename "$file"): $(du -k "$file" | cut -f1) KiB," \
+        "depends on $(dpkg-deb -f "$file" Depends)"
 done
