@@ -10,6 +10,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(ticklot_version::kTitle));
     QApplication::setApplicationVersion(QString::fromUtf8(ticklot_version::kVersionText));
+    // The installed desktop entry's name, so that a Wayland dock shows this program's icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.ticklot.Ticklot"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/clock.svg")));
 
     // Closing the main window discards it; the program ends when its last window is closed.

@@ -1,23 +1,33 @@
 #!/usr/bin/env bash
-# Installs what building (and, with --test, testing; with --fuzz, fuzzing) Ticklot needs on
-# Debian 12, through apt-get; only packages that are missing are installed.
+# Installs what building Ticklot needs on Debian 12 or 13 through apt-get, and with --test
+# what testing needs, with --fuzz what fuzzing needs, with --package what building, checking
+# and test-installing its Debian package needs. Only packages that are missing are installed.
 set -euo pipefail
 
 build_packages=(
-    cmake ninja-build g++ pkg-config
+    cmake ninja-build g++ pkg-config librsvg2-bin
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-webengine-dev qt6-svg-dev
 )
+# Debian 13 moved Qt's SVG icon engine and image plugin out of libqt6svg6; without them every
+# button picture is blank.
+release=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+[ "$release" = bookworm ] || build_packages+=(qt6-svg-plugins)
 test_packages=(
     xvfb xauth xdotool x11-utils faketime dbus python3 python3-pyatspi at-spi2-core openssl procps
     g++-mingw-w64-x86-64-posix googletest wine wine64
     fonts-dejavu-core fonts-liberation2
 )
 fuzz_packages=(clang-14 libclang-rt-14-dev)
+package_packages=(
+    build-essential debhelper dpkg-dev lintian desktop-file-utils appstream
+    mmdebstrap gpg xvfb xauth x11-apps x11-utils xdotool dbus python3 python3-pyatspi at-spi2-core
+)
 
 wanted=("${build_packages[@]}")
 [ "${1:-}" = "--test" ] && wanted+=("${test_packages[@]}")
 [ "${1:-}" = "--fuzz" ] && wanted+=("${fuzz_packages[@]}")
+[ "${1:-}" = "--package" ] && wanted+=("${package_packages[@]}")
 
 missing=()
 for package in "${wanted[@]}"; do

@@ -2,7 +2,8 @@
 # Installs what is missing, builds every target with AddressSanitizer and
 # UndefinedBehaviorSanitizer and runs every test headless, then builds an optimised
 # configuration and runs its unit and widget tests, since some faults show only when the
-# compiler optimises. Any compiler warning fails the run. Exits non-zero on any failure.
+# compiler optimises; with TICKLOT_TEST_PACKAGE=1 it also tests the Debian package
+# (scripts/test-package.sh). Any compiler warning fails the run. Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh --test
@@ -21,3 +22,7 @@ cmake --build build-opt
 ctest --test-dir build-opt --output-on-failure --parallel 2 --timeout 600 --label-exclude e2e
 # The Windows code paths: cross-built with mingw-w64 and run under Wine.
 bash scripts/test-wine.sh
+# The Debian package, installed and run in clean Debian 12 and 13 roots (CI sets this).
+if [ "${TICKLOT_TEST_PACKAGE:-0}" = 1 ]; then
+    bash scripts/test-package.sh
+fi
