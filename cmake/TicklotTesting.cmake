@@ -50,10 +50,11 @@ endfunction()
 # Font sets for widget tests, the two a Debian desktop has: DejaVu alone (a fresh install) and
 # DejaVu with Liberation (metric-compatible with the faces the windows were designed in). Each is
 # a fontconfig configuration that offers only its font folders, with the system's alias and
-# preference rules, leaving out those that load further configurations or folders.
+# preference rules, leaving out those that load further configurations or folders. Liberation 2
+# has its own folder on Debian 12 and the plain Liberation folder on Debian 13.
 set(TICKLOT_FONT_SET_dejavu /usr/share/fonts/truetype/dejavu)
 set(TICKLOT_FONT_SET_dejavu_liberation ${TICKLOT_FONT_SET_dejavu}
-    /usr/share/fonts/truetype/liberation2)
+    /usr/share/fonts/truetype/liberation2 /usr/share/fonts/truetype/liberation)
 file(GLOB TICKLOT_FONTCONFIG_RULES /etc/fonts/conf.d/*.conf)
 foreach(set dejavu dejavu_liberation)
     set(config "<?xml version=\"1.0\"?>\n<!DOCTYPE fontconfig SYSTEM \"urn:fontconfig:fonts.dtd\">\n<fontconfig>\n")
