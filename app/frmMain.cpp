@@ -52,14 +52,13 @@ QRect designedRect(const main_layout::Control& control) {
 
 // Where the font on hand is wider than the designed face, the control grows to the right into
 // free space, or its font shrinks, until the widest text it shows fits.
-void fitShownTexts(const main_layout::Control& control, QWidget& widget) {
+// `designed` holds every control's designed rectangle, the free space the control may grow into.
+void fitShownTexts(const main_layout::Control& control, QWidget& widget,
+                   const std::vector<QRect>& designed) {
     const QStringList texts = shown_texts::shownBy(control, widget.fontMetrics());
     if (texts.isEmpty()) return;
-    std::vector<QRect> others;
-    for (const main_layout::Control& other : main_layout::controls())
-        others.push_back(designedRect(other));
     text_fit::fit(widget, texts,
-                  text_fit::rightLimit(designedRect(control), others,
+                  text_fit::rightLimit(designedRect(control), designed,
                                        twipsToPixels(main_layout::kClientWidth)));
 }
 
@@ -124,13 +123,16 @@ void frmMain::createControls() {
     client->setObjectName("client");
     setCentralWidget(client);
 
+    std::vector<QRect> designed;
+    for (const main_layout::Control& control : main_layout::controls())
+        designed.push_back(designedRect(control));
     std::vector<std::pair<int, QWidget*>> tabOrder;
     for (const main_layout::Control& control : main_layout::controls()) {
         QWidget* widget = createControl(control, client);
         widget->setObjectName(QString::fromUtf8(control.name));
         widget->setGeometry(designedRect(control));
         widget->setFont(fontFor(control.font, widget->font()));
-        fitShownTexts(control, *widget);
+        fitShownTexts(control, *widget, designed);
         if (control.toolTip) {
             widget->setToolTip(QString::fromUtf8(control.toolTip));
             widget->setAccessibleName(QString::fromUtf8(control.toolTip));
