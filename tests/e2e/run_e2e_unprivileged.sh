@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # run_e2e.sh as a throw-away unprivileged user, so that Chromium's sandbox is on; needs root (else
-# exit 77: skipped) and a binary others may read. Usage: as run_e2e.sh.
+# exit 77: skipped). Usage: as run_e2e.sh.
 set -euo pipefail
 [ "$(id -u)" -eq 0 ] || { echo "not root: every run has the sandbox on already"; exit 77; }
 user=ticklot-e2e-$$
@@ -8,6 +8,10 @@ home=$(mktemp -d)
 # The session bus's helpers may outlive the test by a moment.
 trap 'for pid in $(pgrep -u "$user"); do kill -KILL "$pid" || true; done; userdel -f "$user"; rm -rf "$home"' EXIT
 useradd --system --no-create-home --home-dir "$home" --shell /usr/sbin/nologin "$user"
-chown "$user:" "$home"
+# The checkout may lie in a folder the user cannot enter: the scripts and the binary are run from
+# copies in the user's own home.
+cp -r "$(dirname "$0")" "$home/e2e"
+cp "$2" "$home/ticklot"
+chown -R "$user:" "$home"
 runuser -u "$user" -- env -u QTWEBENGINE_DISABLE_SANDBOX -u XDG_DATA_HOME -u XDG_CACHE_HOME \
-    -u XDG_CONFIG_HOME HOME="$home" "$(dirname "$0")/run_e2e.sh" "$@"
+    -u XDG_CONFIG_HOME HOME="$home" "$home/e2e/run_e2e.sh" "$1" "$home/ticklot" "${@:3}"
