@@ -79,11 +79,16 @@ void WebEngineBrowser::startEngine() {
 // - A same-document navigation (a fragment, history.pushState) only changes the address, and a
 //   script may change the title after the load: those are reported while no load runs.
 // - During a load the address bounces between the new and the old one and the title shows
-//   placeholders: nothing is reported then.
+//   placeholders: nothing is reported then. A load runs from loadStarted to loadFinished (or
+//   the renderer's end), as Qt 6.8 turns isLoading() false before the load's last title signal.
 // The handler reads the address and title afresh from the page each time.
 void WebEngineBrowser::connectPage() {
     QWebEnginePage* page = view_->page();
-    connect(page, &QWebEnginePage::loadFinished, this, &WebEngineBrowser::raiseNavigateComplete2);
+    connect(page, &QWebEnginePage::loadStarted, this, [this] { loadRunning_ = true; });
+    connect(page, &QWebEnginePage::loadFinished, this, [this] {
+        loadRunning_ = false;
+        raiseNavigateComplete2();
+    });
     connect(page, &QWebEnginePage::urlChanged, this, &WebEngineBrowser::raiseUnlessLoading);
     connect(page, &QWebEnginePage::titleChanged, this, &WebEngineBrowser::raiseUnlessLoading);
 
@@ -117,6 +122,7 @@ void WebEngineBrowser::connectPage() {
 // that died. The renderer of a closing program ends normally and shows nothing. Whoever was in
 // the page is taken to the notice, so a screen reader reads it, and back to the page after.
 void WebEngineBrowser::showDeadPageNotice(QWebEnginePage::RenderProcessTerminationStatus status) {
+    loadRunning_ = false;
     if (status == QWebEnginePage::NormalTerminationStatus) return;
     const bool inPage = view_->isAncestorOf(QApplication::focusWidget());
     view_->hide();
@@ -160,7 +166,7 @@ void WebEngineBrowser::raiseNavigateComplete2() {
 }
 
 void WebEngineBrowser::raiseUnlessLoading() {
-    if (!view_->page()->isLoading()) raiseNavigateComplete2();
+    if (!loadRunning_) raiseNavigateComplete2();
 }
 
 Outcome WebEngineBrowser::Navigate(const std::string& address) {

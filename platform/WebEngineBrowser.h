@@ -66,6 +66,9 @@ class WebEngineBrowser : public QWidget, public browser::WebBrowser {
 
     QUrl pendingUrl_;
     std::function<void()> navigateComplete2_;
+    // From loadStarted to loadFinished: the page's own isLoading() turns false earlier on
+    // Qt 6.8, while the title of the finishing load is still arriving.
+    bool loadRunning_ = false;
     QLabel* deadPageNotice_;
     QLabel* downloadNotice_;
     // Declared before the view, so the view and its page go first: a profile must outlive

@@ -117,6 +117,16 @@ install_check_purge() {
     echo "Purged: nothing left${kept:+ (apt keeps: $kept)}"
 }
 
+# The output of each test that failed in a verbose ctest log, where every line of test N
+# starts with "N: ".
+failed_test_output() {
+    local number
+    for number in $(sed -nE 's/^\s+([0-9]+) - .* \([A-Za-z ]+\)$/\1/p' "$1"); do
+        echo "== Output of test $number (its last lines)"
+        grep -E "^$number: " "$1" | tail -n 40
+    done
+}
+
 # mmdebstrap hook: builds the package from the given source tree in the root, with its build
 # dependencies from debian/control and its unit and widget tests, and copies it to out.
 build_in_root() {
@@ -129,7 +139,8 @@ build_in_root() {
     quietly "$log" chroot "$root" "${in_root[@]}" sh -c \
         'cd /build/ticklot && apt-get build-dep -y --no-install-recommends ./'
     quietly "$log" chroot "$root" "${in_root[@]}" sh -c \
-        'cd /build/ticklot && dpkg-buildpackage -b -us -uc -J"$(nproc)"'
+        'cd /build/ticklot && dpkg-buildpackage -b -us -uc -J"$(nproc)"' ||
+        { failed_test_output "$log" >&2; return 1; }
     grep -E 'tests passed|Total Test time' "$log" || true
     cp "$root"/build/ticklot_*.deb "$out/"
 }
