@@ -3,8 +3,13 @@
 #include <QDateTime>
 #include <QLocale>
 
+#ifndef Q_OS_WIN
+#include <ctime>
+#endif
+
 namespace platform {
 
+#ifdef Q_OS_WIN
 countdown::LocalReading SystemLocalClock::read() const {
     const QDateTime local = QDateTime::currentDateTime();
     const QDate date = local.date();
@@ -14,10 +19,43 @@ countdown::LocalReading SystemLocalClock::read() const {
             local.offsetFromUtc() / 60};
 }
 
+// Windows applies a change of the regional settings to running programs: the date is formed
+// afresh on each reading.
+std::string SystemLocalClock::longDate(countdown::DateValue when) const {
+    const countdown::CivilDateTime civil = countdown::toCivil(when);
+    return QLocale::system()
+        .toString(QDate(civil.year, civil.month, civil.day), QLocale::LongFormat)
+        .toStdString();
+}
+#else
+// The tick reads the clock ten times a second. The zone's rules are looked up again (tzset, which
+// checks the zone file) only by the first reading of each second, as a changed zone can show
+// nowhere but in a new second; every reading converts with them, daylight changes included.
+countdown::LocalReading SystemLocalClock::read() const {
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    if (now.tv_sec != zoneCheckedAt_) {
+        tzset();
+        zoneCheckedAt_ = now.tv_sec;
+    }
+    std::tm local{};
+    localtime_r(&now.tv_sec, &local);
+    return {countdown::toDateValue({local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+                                    local.tm_hour, local.tm_min, local.tm_sec}),
+            static_cast<std::int32_t>(local.tm_gmtoff / 60)};
+}
+
+// The locale is the one the program started with, and the long date changes once a day: it is
+// formed again only when the day does.
 std::string SystemLocalClock::longDate(countdown::DateValue when) const {
     const countdown::CivilDateTime civil = countdown::toCivil(when);
     const QDate date(civil.year, civil.month, civil.day);
-    return QLocale::system().toString(date, QLocale::LongFormat).toStdString();
+    if (date != longDateDay_) {
+        longDateText_ = QLocale::system().toString(date, QLocale::LongFormat).toStdString();
+        longDateDay_ = date;
+    }
+    return longDateText_;
 }
+#endif
 
 }  // namespace platform

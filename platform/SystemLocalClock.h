@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QDate>
+#include <ctime>
+#include <string>
+
 #include "LocalClock.h"
 
 namespace platform {
@@ -9,6 +13,13 @@ class SystemLocalClock : public countdown::LocalClock {
   public:
     countdown::LocalReading read() const override;
     std::string longDate(countdown::DateValue when) const override;
+
+#ifndef Q_OS_WIN
+  private:
+    mutable std::time_t zoneCheckedAt_ = -1;
+    mutable QDate longDateDay_;
+    mutable std::string longDateText_;
+#endif
 };
 
 }  // namespace platform
