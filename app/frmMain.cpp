@@ -12,6 +12,7 @@
 
 #include "ActiveControl.h"
 #include "BrowserCommands.h"
+#include "CachedPanelStyle.h"
 #include "ClockTick.h"
 #include "Countdown.h"
 #include "EditMenu.h"
@@ -31,6 +32,7 @@
 
 using countdown::TimeBox;
 using main_layout::Kind;
+using main_layout::Shows;
 
 namespace {
 
@@ -122,6 +124,9 @@ void frmMain::createControls() {
     auto* client = new QWidget(this);
     client->setObjectName("client");
     setCentralWidget(client);
+    // The time boxes are painted every second; made after the client, the style outlives them.
+    auto* timeBoxStyle = new CachedPanelStyle;
+    timeBoxStyle->setParent(this);
 
     std::vector<QRect> designed;
     for (const main_layout::Control& control : main_layout::controls())
@@ -130,6 +135,8 @@ void frmMain::createControls() {
     for (const main_layout::Control& control : main_layout::controls()) {
         QWidget* widget = createControl(control, client);
         widget->setObjectName(QString::fromUtf8(control.name));
+        if (control.shows == Shows::TimeOfDay || control.shows == Shows::Countdown)
+            widget->setStyle(timeBoxStyle);
         widget->setGeometry(designedRect(control));
         widget->setFont(fontFor(control.font, widget->font()));
         fitShownTexts(control, *widget, designed);

@@ -83,6 +83,41 @@ class FrmMainTest : public QObject {
         QCOMPARE(status->geometry().bottom(), window.height() - 1);
     }
 
+    // Each box is first painted as the window shows, then changed and compared with the same box
+    // drawn by the application's own style.
+    void timeBoxesLookAsTheApplicationStyleDrawsThem_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("change");
+        QTest::newRow("as shown") << "txtTimer"
+                                  << "";
+        QTest::newRow("focused") << "txtebaytime"
+                                 << "focus";
+        QTest::newRow("disabled") << "txtauctionend"
+                                  << "disable";
+        QTest::newRow("resized") << "txtebaytime"
+                                 << "resize";
+    }
+
+    void timeBoxesLookAsTheApplicationStyleDrawsThem() {
+        QFETCH(QString, box);
+        QFETCH(QString, change);
+        frmMain window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto* edit = child<QLineEdit>(window, box.toUtf8().constData());
+        edit->setText("12:34:56");
+        if (change == "focus") edit->setFocus();
+        if (change == "disable") edit->setEnabled(false);
+        if (change == "resize") edit->resize(edit->size() + QSize(7, 3));
+        const auto look = [&] {
+            return window.grab(QRect(edit->mapTo(&window, QPoint()), edit->size())).toImage();
+        };
+        const QImage cached = look();
+        QVERIFY(edit->style() != QApplication::style());
+        edit->setStyle(QApplication::style());
+        QCOMPARE(cached, look());
+    }
+
     void showsCaptionsTooltipsAndFonts() {
         frmMain window;
         QCOMPARE(child<QPushButton>(window, "cmdStart")->text(),
