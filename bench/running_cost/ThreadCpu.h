@@ -2,13 +2,10 @@
 
 #include <chrono>
 
-// CPU time the calling thread has used: for the whole run as the kernel accounts it in
-// /proc/self/task/<tid>/stat, and finely for timing single calls.
 namespace thread_cpu {
 
-// User plus system time from /proc, in seconds (the kernel counts it in clock ticks).
-double accountedSeconds();
-
+// CPU time the calling thread has used, to the nanosecond (the kernel's own runtime count, which
+// /proc/self/task/<tid>/stat reports rounded to clock ticks of 10 ms).
 std::chrono::nanoseconds now();
 
 }  // namespace thread_cpu
