@@ -16,7 +16,7 @@ void runTick(MainView& view, const LocalClock& clock, const RegionalSettings& re
     if (MainModule::RunFlag == 1) countdownStep(view, conversionAt(reading, regional));
     indicatorStep(view);
 
-    view.setStatusPanelText(2, clock.longDate(clock.now()));
+    view.setStatusPanelText(2, clock.longDate(reading.local));
 }
 
 }  // namespace countdown

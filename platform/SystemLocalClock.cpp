@@ -3,11 +3,19 @@
 #include <QDateTime>
 #include <QLocale>
 
-#ifndef Q_OS_WIN
-#include <ctime>
-#endif
-
 namespace platform {
+namespace {
+
+QDate dayOf(countdown::DateValue when) {
+    const countdown::CivilDateTime civil = countdown::toCivil(when);
+    return {civil.year, civil.month, civil.day};
+}
+
+std::string longDateOf(QDate day) {
+    return QLocale::system().toString(day, QLocale::LongFormat).toStdString();
+}
+
+}  // namespace
 
 #ifdef Q_OS_WIN
 countdown::LocalReading SystemLocalClock::read() const {
@@ -22,10 +30,7 @@ countdown::LocalReading SystemLocalClock::read() const {
 // Windows applies a change of the regional settings to running programs: the date is formed
 // afresh on each reading.
 std::string SystemLocalClock::longDate(countdown::DateValue when) const {
-    const countdown::CivilDateTime civil = countdown::toCivil(when);
-    return QLocale::system()
-        .toString(QDate(civil.year, civil.month, civil.day), QLocale::LongFormat)
-        .toStdString();
+    return longDateOf(dayOf(when));
 }
 #else
 // The tick reads the clock ten times a second. The zone's rules are looked up again (tzset, which
@@ -48,11 +53,10 @@ countdown::LocalReading SystemLocalClock::read() const {
 // The locale is the one the program started with, and the long date changes once a day: it is
 // formed again only when the day does.
 std::string SystemLocalClock::longDate(countdown::DateValue when) const {
-    const countdown::CivilDateTime civil = countdown::toCivil(when);
-    const QDate date(civil.year, civil.month, civil.day);
-    if (date != longDateDay_) {
-        longDateText_ = QLocale::system().toString(date, QLocale::LongFormat).toStdString();
-        longDateDay_ = date;
+    const QDate day = dayOf(when);
+    if (day != longDateDay_) {
+        longDateText_ = longDateOf(day);
+        longDateDay_ = day;
     }
     return longDateText_;
 }

@@ -85,6 +85,7 @@ void WebEngineBrowser::startEngine() {
 void WebEngineBrowser::connectPage() {
     QWebEnginePage* page = view_->page();
     connect(page, &QWebEnginePage::loadStarted, this, [this] { loadRunning_ = true; });
+    connect(page, &QWebEnginePage::renderProcessTerminated, this, [this] { loadRunning_ = false; });
     connect(page, &QWebEnginePage::loadFinished, this, [this] {
         loadRunning_ = false;
         raiseNavigateComplete2();
@@ -122,7 +123,6 @@ void WebEngineBrowser::connectPage() {
 // that died. The renderer of a closing program ends normally and shows nothing. Whoever was in
 // the page is taken to the notice, so a screen reader reads it, and back to the page after.
 void WebEngineBrowser::showDeadPageNotice(QWebEnginePage::RenderProcessTerminationStatus status) {
-    loadRunning_ = false;
     if (status == QWebEnginePage::NormalTerminationStatus) return;
     const bool inPage = view_->isAncestorOf(QApplication::focusWidget());
     view_->hide();
