@@ -20,5 +20,6 @@ int main(int argc, char* argv[]) {
     window->start();
     const int status = QApplication::exec();
     delete window.data();
+    platform::letWebEngineFinishWriting();
     return status;
 }

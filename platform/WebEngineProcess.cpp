@@ -1,6 +1,8 @@
 #include "WebEngineProcess.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
 #include <QtGlobal>
 #include <iostream>
 
@@ -13,6 +15,7 @@ namespace {
 
 constexpr const char* kDisableSandbox = "QTWEBENGINE_DISABLE_SANDBOX";
 constexpr const char* kQuickBackend = "QT_QUICK_BACKEND";
+constexpr int kFinishWritingMs = 500;
 
 bool runningAsRoot() {
 #if defined(Q_OS_UNIX)
@@ -41,6 +44,12 @@ void prepareWebEngineProcess() {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     useSoftwareSceneGraph();
     turnOffSandboxWhenRoot(runningAsRoot(), std::cerr);
+}
+
+void letWebEngineFinishWriting() {
+    QEventLoop loop;
+    QTimer::singleShot(kFinishWritingMs, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 }  // namespace platform

@@ -8,6 +8,13 @@ namespace platform {
 // scene graph and the sandbox rules below for this process. Call it first thing in main().
 void prepareWebEngineProcess();
 
+// Chromium writes the browser profile, the cookies of a sign-in among it, on its own threads
+// and finishes the last writes only after the profile is gone. With Qt 6.8 under load, a process
+// that ended at once lost a cookie set in its last seconds in one run of fifteen; given 0.3 s
+// or more of event loop after the profile was gone, in none of 250. Runs the event loop for
+// half a second: call it after the last browser is deleted, when the window is already gone.
+void letWebEngineFinishWriting();
+
 // Qt WebEngine draws the page through Qt Quick. With Quick's default, OpenGL scene graph the
 // whole main window is composed through OpenGL, so every immediate repaint of the clock box
 // redraws and flushes the entire window, page included: measured under Xvfb, a new second then

@@ -69,6 +69,8 @@ class BrowserPaneTest : public QObject {
 
   private slots:
     void initTestCase() { testing_support::serveTestSite(server); }
+    // The process ends as the program does, so the engine's last writes are not cut short.
+    void cleanupTestCase() { platform::letWebEngineFinishWriting(); }
 
     void init() {
         MainModule::reset();

@@ -87,6 +87,8 @@ class WebEngineBrowserTest : public QObject {
 
   private slots:
     void initTestCase() { testing_support::serveTestSite(server); }
+    // The process ends as the program does, so the engine's last writes are not cut short.
+    void cleanupTestCase() { platform::letWebEngineFinishWriting(); }
 
     void init() {
         seen.clear();
