@@ -7,6 +7,9 @@
 # tests inside the package build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+if [ "${TICKLOT_PACKAGE_TESTS:-0}" != 1 ]; then
+    export DEB_BUILD_OPTIONS="nocheck ${DEB_BUILD_OPTIONS:-}" DEB_BUILD_PROFILES=nocheck
+fi
 bash scripts/setup.sh --package
 
 version=$(sed -n 's/^project(Ticklot VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
@@ -26,9 +29,6 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir "$work/ticklot"
 tar -c --exclude='./build*' --exclude=./.git --exclude=./.cache . | tar -x -C "$work/ticklot"
-if [ "${TICKLOT_PACKAGE_TESTS:-0}" != 1 ]; then
-    export DEB_BUILD_OPTIONS="nocheck ${DEB_BUILD_OPTIONS:-}" DEB_BUILD_PROFILES=nocheck
-fi
 echo "== dpkg-buildpackage"
 if ! (cd "$work/ticklot" && dpkg-buildpackage -b -us -uc -J"$(nproc)") >"$work/build.log" 2>&1; then
     tail -n 80 "$work/build.log" >&2
