@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what building Ticklot needs on Debian 12 or 13 through apt-get, and with --test
 # what testing needs, with --fuzz what fuzzing needs, with --package what building, checking
-# and test-installing its Debian package needs. Only packages that are missing are installed.
+# and test-installing its Debian package needs (debian/control's build dependencies included).
+# Only packages that are missing are installed.
 set -euo pipefail
 
 build_packages=(
@@ -24,21 +25,36 @@ package_packages=(
     mmdebstrap gpg xvfb xauth x11-apps x11-utils xdotool dbus python3 python3-pyatspi at-spi2-core
 )
 
+mode=${1:-}
 wanted=("${build_packages[@]}")
-[ "${1:-}" = "--test" ] && wanted+=("${test_packages[@]}")
-[ "${1:-}" = "--fuzz" ] && wanted+=("${fuzz_packages[@]}")
-[ "${1:-}" = "--package" ] && wanted+=("${package_packages[@]}")
+[ "$mode" = --test ] && wanted+=("${test_packages[@]}")
+[ "$mode" = --fuzz ] && wanted+=("${fuzz_packages[@]}")
+[ "$mode" = --package ] && wanted+=("${package_packages[@]}")
 
 missing=()
 for package in "${wanted[@]}"; do
     status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
     [ "$status" = "install ok installed" ] || missing+=("$package")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+# With --package also debian/control's build dependencies for the build profiles in
+# DEB_BUILD_PROFILES; nocheck leaves out what only the tests in the package build need.
+source_dir=$(cd "$(dirname "$0")/.." && pwd)
+build_deps_missing() {
+    [ "$mode" = --package ] && ! dpkg-checkbuilddeps "$source_dir/debian/control" >/dev/null 2>&1
+}
+[ ${#missing[@]} -eq 0 ] && ! build_deps_missing && exit 0
 
-echo "Installing: ${missing[*]}"
 sudo=()
 [ "$(id -u)" -ne 0 ] && sudo=(sudo)
 export DEBIAN_FRONTEND=noninteractive
 "${sudo[@]}" apt-get update -qq
-"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+if build_deps_missing; then
+    echo "Installing the build dependencies in debian/control"
+    profiles=${DEB_BUILD_PROFILES:-}
+    "${sudo[@]}" apt-get build-dep -y -qq --no-install-recommends \
+        ${profiles:+-P "${profiles// /,}"} "$source_dir"
+fi

@@ -4,8 +4,9 @@
 #  2. installs it in a minimal Debian 12 root with apt, runs it there under Xvfb and checks from
 #     outside that it shows the Pacific clock, a page and its toolbar pictures; purges it and
 #     checks that nothing of it is left;
-#  3. builds the package in a clean Debian 13 root, its build dependencies installed by apt from
-#     debian/control, with the unit and widget tests run in the build;
+#  3. builds the package in a clean Debian 13 root with scripts/package.sh, which installs what it
+#     needs there, runs the unit and widget tests in the build and checks the package with
+#     Debian 13's lintian, desktop-file-validate and appstreamcli;
 #  4. installs and checks that package like step 2 in a second clean Debian 13 root.
 # Run as root on Debian 12. Exits non-zero on any failure; prints each phase's time and the
 # installed footprint. The roots live in temporary folders that go away at the end.
@@ -127,8 +128,10 @@ failed_test_output() {
     done
 }
 
-# mmdebstrap hook: builds the package from the given source tree in the root, with its build
-# dependencies from debian/control and its unit and widget tests, and copies it to out.
+# mmdebstrap hook: builds and checks the package from the given source tree in the root the way
+# the README tells a user to, with scripts/package.sh, and the unit and widget tests run in the
+# build, so that the root's release judges it with its own lintian, desktop-file-validate and
+# appstreamcli; shows their verdicts and copies the package to out.
 build_in_root() {
     local root=$1 source=$2 out=$3
     log=$(mktemp)
@@ -136,13 +139,12 @@ build_in_root() {
     mkdir -p "$root/build/ticklot"
     tar -C "$source" -c --exclude='./build*' --exclude=./.git --exclude=./.cache . |
         tar -x -C "$root/build/ticklot"
-    quietly "$log" chroot "$root" "${in_root[@]}" sh -c \
-        'cd /build/ticklot && apt-get build-dep -y --no-install-recommends ./'
-    quietly "$log" chroot "$root" "${in_root[@]}" sh -c \
-        'cd /build/ticklot && dpkg-buildpackage -b -us -uc -J"$(nproc)"' ||
-        { failed_test_output "$log" >&2; return 1; }
-    grep -E 'tests passed|Total Test time' "$log" || true
-    cp "$root"/build/ticklot_*.deb "$out/"
+    quietly "$log" chroot "$root" "${in_root[@]}" TICKLOT_PACKAGE_TESTS=1 \
+        bash /build/ticklot/scripts/package.sh ||
+        { failed_test_output "$root"/build/ticklot/build-deb/*.build >&2; return 1; }
+    grep -E 'tests passed|Total Test time' "$root"/build/ticklot/build-deb/*.build || true
+    sed -n '/^== lintian$/,$p' "$log"
+    cp "$root"/build/ticklot/build-deb/ticklot_*.deb "$out/"
 }
 
 case "${1:-}" in
@@ -174,11 +176,9 @@ deb=$here/build-deb/ticklot_$(dpkg-parsechangelog -SVersion)_$(dpkg --print-arch
 phase "Debian 12: install, run, purge in a clean root" root bookworm \
     --customize-hook="bash \"$self\" --install-check-purge \"\$1\" \"$deb\""
 mkdir "$work/trixie"
-phase "Debian 13: build and test in a clean root" root trixie \
+phase "Debian 13: build, test and check in a clean root" root trixie \
     --customize-hook="bash \"$self\" --build-in-root \"\$1\" \"$here\" \"$work/trixie\""
 trixie_deb=$(ls "$work"/trixie/ticklot_*.deb)
-echo "== lintian (Debian 13 package)"
-lintian --fail-on error,warning "$trixie_deb"
 phase "Debian 13: install, run, purge in a clean root" root trixie \
     --customize-hook="bash \"$self\" --install-check-purge \"\$1\" \"$trixie_deb\""
 
