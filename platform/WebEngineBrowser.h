@@ -24,8 +24,9 @@ namespace platform {
 //
 // Pages are kept in a named profile on disk, so cookies and sign-ins survive a restart. Links
 // and scripts that ask for a new window open in this pane. In the window's tab order the pane
-// stands where the window puts it: Tab enters the page, and leaving the page goes on to the
-// controls after (or, backwards, before) the pane.
+// is one stop, where the window puts it: Tab enters the page, moves through the page's links
+// and fields, and leaving the page goes on to the controls after (or, backwards, before) the
+// pane.
 //
 // What else pages meet is handled here as a browser's user expects: a page whose renderer
 // process died is replaced by a notice until the next load; downloads are saved to the download
@@ -55,6 +56,7 @@ class WebEngineBrowser : public QWidget, public browser::WebBrowser {
   protected:
     void focusInEvent(QFocusEvent* event) override;
     bool focusNextPrevChild(bool next) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void connectPage();
