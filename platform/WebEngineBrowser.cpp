@@ -51,8 +51,11 @@ WebEngineBrowser::WebEngineBrowser(QWidget* parent)
         QStringLiteral("This page has stopped working. Refresh loads it again; Home and Go "
                        "open another page."));
     deadPageNotice_->setAlignment(Qt::AlignCenter);
-    layout->addWidget(deadPageNotice_, 1);
+    // Above the page, where the eye comes from the address bar: the pane's lowest pixels lie
+    // under the window's status bar. Its text is what a screen reader reads as its name.
+    downloadNotice_->setAccessibleDescription(QStringLiteral("Download"));
     layout->addWidget(downloadNotice_);
+    layout->addWidget(deadPageNotice_, 1);
 }
 
 // The window that handles NavigateComplete2 is half gone by now: nothing more is reported.
@@ -65,7 +68,7 @@ void WebEngineBrowser::startEngine() {
     profile_ = std::make_unique<QWebEngineProfile>(QString::fromUtf8(kProfileName));
     view_ = std::make_unique<QWebEngineView>(profile_.get(), this);
     view_->installEventFilter(this);
-    static_cast<QVBoxLayout*>(layout())->insertWidget(0, view_.get(), 1);
+    static_cast<QVBoxLayout*>(layout())->insertWidget(1, view_.get(), 1);
     new DownloadSaver(
         profile_.get(), [this](const QString& text) { showDownloadNotice(text); }, this);
     connectPage();
@@ -138,7 +141,7 @@ void WebEngineBrowser::hideDeadPageNotice() {
     if (onNotice) view_->setFocus();
 }
 
-// Shown below the page until the next download or the next navigation the user asks for.
+// Shown above the page until the next download or the next navigation the user asks for.
 void WebEngineBrowser::showDownloadNotice(const QString& text) {
     downloadNotice_->setText(text);
     downloadNotice_->show();

@@ -30,7 +30,7 @@ namespace platform {
 //
 // What else pages meet is handled here as a browser's user expects: a page whose renderer
 // process died is replaced by a notice until the next load; downloads are saved to the download
-// folder with a one-line notice below the page; sign-in requests of a site or proxy ask the
+// folder with a one-line notice above the page; sign-in requests of a site or proxy ask the
 // user in a small dialog; permission requests are denied at once. Certificate errors keep the
 // engine's own refusal page.
 class WebEngineBrowser : public QWidget, public browser::WebBrowser {

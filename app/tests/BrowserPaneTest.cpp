@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -268,6 +269,25 @@ class BrowserPaneTest : public QObject {
             QVERIFY2(waitUntil([&] { return focused() == expected; }, kLoadTimeoutMs),
                      qPrintable(focused() + " instead of " + expected));
         }
+    }
+
+    // The line that tells where a download went shows whole above the page, clear of the status
+    // bar over the pane's foot.
+    void savedFileLineShowsWholeAboveThePage() {
+        server.route("/bid.txt", [](const LocalHttpServer::Request&) {
+            return LocalHttpServer::Response{
+                200, "bid", {{"Content-Disposition", "attachment"}}, 0};
+        });
+        WebBrowser1()->startEngine();
+        go(url("/bid.txt"));
+        auto* notice = child<QLabel>("downloadNotice");
+        QVERIFY(waitUntil([&] { return notice->text().startsWith("Saved"); }, kLoadTimeoutMs));
+        QCoreApplication::processEvents();  // lays the pane out with its notice
+        const QRect shown(notice->mapTo(window.get(), QPoint()), notice->size());
+        QVERIFY(!shown.intersects(child<PanelStatusBar>("StatusBar1")->geometry()));
+        QVERIFY(notice->height() >= notice->heightForWidth(notice->width()));
+        // At the corner of the pane, which stays in its place.
+        QCOMPARE(notice->mapTo(window->centralWidget(), QPoint()), QPoint(216, 80));
     }
 
     void goWithAnEmptyAddressBarIsIgnored() {
