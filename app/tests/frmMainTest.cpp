@@ -161,6 +161,10 @@ class FrmMainTest : public QObject {
             QVERIFY2(button->text().isEmpty(), name);
             QVERIFY2(!button->icon().isNull(), name);
             QCOMPARE(button->accessibleName(), button->toolTip());
+            const QImage picture = button->icon().pixmap(button->iconSize(), 2).toImage();
+            QCOMPARE(
+                qAlpha(picture.pixel(0, 0)) + qAlpha(picture.pixel(picture.rect().bottomRight())),
+                0);
         }
         QVERIFY(child<QLineEdit>(window, "txtebaytime")->font().bold());
         QCOMPARE(child<QLineEdit>(window, "txtebaytime")->font().pointSizeF(), 18.0);
