@@ -6,6 +6,8 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOption>
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -64,6 +66,19 @@ void fitShownTexts(const main_layout::Control& control, QWidget& widget,
                                        twipsToPixels(main_layout::kClientWidth)));
 }
 
+// A picture button's picture fills a square this many pixels inside the button's frame on every
+// side; each picture is drawn out to the edges of that square across its longer side.
+constexpr int kPictureMargin = 3;
+
+void fitPicture(QPushButton& button) {
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    const QRect inside =
+        button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button);
+    const int side = std::min(inside.width(), inside.height()) - 2 * kPictureMargin;
+    button.setIconSize(QSize(side, side));
+}
+
 QWidget* createControl(const main_layout::Control& control, QWidget* parent) {
     switch (control.kind) {
         case Kind::TextBox:
@@ -78,7 +93,6 @@ QWidget* createControl(const main_layout::Control& control, QWidget* parent) {
         case Kind::PictureButton: {
             auto* button = new QPushButton(parent);
             button->setIcon(QIcon(QString::fromUtf8(control.picture)));
-            button->setIconSize(QSize(32, 32));
             return button;
         }
         case Kind::Label:
@@ -138,6 +152,7 @@ void frmMain::createControls() {
         if (control.shows == Shows::TimeOfDay || control.shows == Shows::Countdown)
             widget->setStyle(timeBoxStyle);
         widget->setGeometry(designedRect(control));
+        if (control.kind == Kind::PictureButton) fitPicture(*static_cast<QPushButton*>(widget));
         widget->setFont(fontFor(control.font, widget->font()));
         fitShownTexts(control, *widget, designed);
         if (control.toolTip) {

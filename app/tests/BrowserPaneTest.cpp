@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -239,38 +240,54 @@ class BrowserPaneTest : public QObject {
         QCOMPARE(panel1(), QStringLiteral("First page"));
     }
 
-    // Tab enters the page after cmdEnd and leaves it for txtAddress; Shift+Tab goes back.
-    void tabPassesThroughThePage_data() {
-        QTest::addColumn<QString>("from");
-        QTest::addColumn<bool>("forward");
-        QTest::addColumn<QString>("to");
-        QTest::newRow("Tab") << "cmdEnd" << true << "txtAddress";
-        QTest::newRow("Shift+Tab") << "txtAddress" << false << "cmdEnd";
-    }
-
-    void tabPassesThroughThePage() {
-        QFETCH(QString, from);
-        QFETCH(bool, forward);
-        QFETCH(QString, to);
+    // The focused control after each Tab from the clock box round the cycle, then after each
+    // Shift+Tab back; in the page Tab moves through its link and field, whose id is the title.
+    void tabAndShiftTabRunTheWholeCycle() {
+        const QStringList cycle{"txtebaytime", "txtauctionend", "txtTimer",   "cmdStart",
+                                "cmdEnd",      "page link",     "page field", "txtAddress",
+                                "cmdHome",     "cmdBack",       "cmdForward", "cmdStop",
+                                "cmdTime",     "cmdRefresh",    "cmdGo",      "txtebaytime"};
+        server.page("/fields", "-",
+                    "<a id='link' href='#bids'>bids</a> <input id='field'><script>"
+                    "addEventListener('focusin', event => document.title = event.target.id);"
+                    "addEventListener('focusout', () => document.title = '-');</script>");
         WebBrowser1()->startEngine();
-        go(url("/links"));
-        QVERIFY(shows(url("/links"), "Links"));
+        go(url("/fields"));
+        QVERIFY(shows(url("/fields"), "-"));
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        child<QWidget>(from)->setFocus();
-        auto press = [&] {
-            QTest::keyClick(QApplication::focusWidget(), forward ? Qt::Key_Tab : Qt::Key_Backtab,
-                            forward ? Qt::NoModifier : Qt::ShiftModifier);
+        const auto focused = [&] {
+            QWidget* widget = QApplication::focusWidget();
+            return WebBrowser1()->isAncestorOf(widget) ? "page " + panel1() : widget->objectName();
         };
-        press();
-        QVERIFY(waitUntil([&] { return WebBrowser1()->isAncestorOf(QApplication::focusWidget()); },
-                          kLoadTimeoutMs));
-        // Through the page's links and out again.
-        for (int i = 0; i < 10 && WebBrowser1()->isAncestorOf(QApplication::focusWidget()); ++i) {
-            press();
-            runEventsFor(100);
+        child<QWidget>("txtebaytime")->setFocus();
+        for (qsizetype step = 1, last = cycle.size() - 1; step <= 2 * last; ++step) {
+            const bool back = step > last;
+            const QString& expected = cycle[back ? 2 * last - step : step];
+            QTest::keyClick(QApplication::focusWidget(), back ? Qt::Key_Backtab : Qt::Key_Tab,
+                            back ? Qt::ShiftModifier : Qt::NoModifier);
+            QVERIFY2(waitUntil([&] { return focused() == expected; }, kLoadTimeoutMs),
+                     qPrintable(focused() + " instead of " + expected));
         }
-        QCOMPARE(QApplication::focusWidget()->objectName(), to);
+    }
+
+    // The line that tells where a download went shows whole above the page, clear of the status
+    // bar over the pane's foot.
+    void savedFileLineShowsWholeAboveThePage() {
+        server.route("/bid.txt", [](const LocalHttpServer::Request&) {
+            return LocalHttpServer::Response{
+                200, "bid", {{"Content-Disposition", "attachment"}}, 0};
+        });
+        WebBrowser1()->startEngine();
+        go(url("/bid.txt"));
+        auto* notice = child<QLabel>("downloadNotice");
+        QVERIFY(waitUntil([&] { return notice->text().startsWith("Saved"); }, kLoadTimeoutMs));
+        QCoreApplication::processEvents();  // lays the pane out with its notice
+        const QRect shown(notice->mapTo(window.get(), QPoint()), notice->size());
+        QVERIFY(!shown.intersects(child<PanelStatusBar>("StatusBar1")->geometry()));
+        QVERIFY(notice->height() >= notice->heightForWidth(notice->width()));
+        // At the corner of the pane, which stays in its place.
+        QCOMPARE(notice->mapTo(window->centralWidget(), QPoint()), QPoint(216, 80));
     }
 
     void goWithAnEmptyAddressBarIsIgnored() {

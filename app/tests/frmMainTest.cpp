@@ -42,8 +42,34 @@ class FrmMainTest : public QObject {
         QCOMPARE(client->width(), 1016);
         QCOMPARE(client->height() + status->height(), 714);
         QCOMPARE(status->height(), 17);
-        QCOMPARE(child<QLabel>(*status, "StatusBar1Panel1")->width(), 533);
-        QCOMPARE(child<QLabel>(*status, "StatusBar1Panel2")->width(), 96);
+        auto* panel1 = child<QLabel>(*status, "StatusBar1Panel1");
+        auto* panel2 = child<QLabel>(*status, "StatusBar1Panel2");
+        QCOMPARE(panel1->width(), 533);
+        QCOMPARE(panel2->width(), 96);
+
+        // A long title is cut short and offered whole; the date stays whole beside it, also in a
+        // window too narrow for panel 1's width.
+        const QString title = QString("Vintage pocket watch, ").repeated(8) + "\u00e9t\u00e9";
+        window.Timer1_Timer();
+        window.setStatusPanelText(1, title.toStdString());
+        const auto whole = [](QLabel* panel) {
+            return panel->fontMetrics().horizontalAdvance(panel->text()) <=
+                   panel->contentsRect().width();
+        };
+        for (const int width : {1016, 500}) {
+            window.resize(width, window.height());
+            QCoreApplication::processEvents();
+            QVERIFY(width < 1016 || panel1->width() == 533);
+            QVERIFY(whole(panel1) && panel1->text().endsWith("...") &&
+                    title.startsWith(panel1->text().chopped(3)));
+            QVERIFY(whole(panel2) && panel1->geometry().right() < panel2->x() &&
+                    panel2->geometry().right() < width);
+        }
+        QCOMPARE(panel1->toolTip(), title);
+        QCOMPARE(panel1->accessibleDescription(), title);
+        window.setStatusPanelText(1, "Bids");
+        QCOMPARE(panel1->text() + panel1->toolTip() + panel1->accessibleDescription(),
+                 QStringLiteral("BidsStatus panel 1"));
     }
 
     void placesControlsAtTheirDesignedPixels_data() {
@@ -135,6 +161,10 @@ class FrmMainTest : public QObject {
             QVERIFY2(button->text().isEmpty(), name);
             QVERIFY2(!button->icon().isNull(), name);
             QCOMPARE(button->accessibleName(), button->toolTip());
+            const QImage picture = button->icon().pixmap(button->iconSize(), 2).toImage();
+            QCOMPARE(
+                qAlpha(picture.pixel(0, 0)) + qAlpha(picture.pixel(picture.rect().bottomRight())),
+                0);
         }
         QVERIFY(child<QLineEdit>(window, "txtebaytime")->font().bold());
         QCOMPARE(child<QLineEdit>(window, "txtebaytime")->font().pointSizeF(), 18.0);

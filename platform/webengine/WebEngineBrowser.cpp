@@ -51,8 +51,11 @@ WebEngineBrowser::WebEngineBrowser(QWidget* parent)
         QStringLiteral("This page has stopped working. Refresh loads it again; Home and Go "
                        "open another page."));
     deadPageNotice_->setAlignment(Qt::AlignCenter);
-    layout->addWidget(deadPageNotice_, 1);
+    // Above the page, where the eye comes from the address bar: the pane's lowest pixels lie
+    // under the window's status bar. Its text is what a screen reader reads as its name.
+    downloadNotice_->setAccessibleDescription(QStringLiteral("Download"));
     layout->addWidget(downloadNotice_);
+    layout->addWidget(deadPageNotice_, 1);
 }
 
 // The window that handles NavigateComplete2 is half gone by now: nothing more is reported.
@@ -64,7 +67,8 @@ void WebEngineBrowser::startEngine() {
     if (view_) return;
     profile_ = std::make_unique<QWebEngineProfile>(QString::fromUtf8(kProfileName));
     view_ = std::make_unique<QWebEngineView>(profile_.get(), this);
-    static_cast<QVBoxLayout*>(layout())->insertWidget(0, view_.get(), 1);
+    view_->installEventFilter(this);
+    static_cast<QVBoxLayout*>(layout())->insertWidget(1, view_.get(), 1);
     new DownloadSaver(
         profile_.get(), [this](const QString& text) { showDownloadNotice(text); }, this);
     connectPage();
@@ -137,18 +141,33 @@ void WebEngineBrowser::hideDeadPageNotice() {
     if (onNotice) view_->setFocus();
 }
 
-// Shown below the page until the next download or the next navigation the user asks for.
+// Shown above the page until the next download or the next navigation the user asks for.
 void WebEngineBrowser::showDownloadNotice(const QString& text) {
     downloadNotice_->setText(text);
     downloadNotice_->show();
+}
+
+// Chromium draws each page into a widget of its own, made when a page first shows and again
+// for each new renderer, and Qt adds every new widget to the window's focus chain at its end,
+// wherever that is: there it would be a Tab stop between two other controls. It takes the focus
+// by a click or from the pane, never by Tab, so the pane stays the page's only stop.
+bool WebEngineBrowser::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == view_.get() && event->type() == QEvent::ChildPolished) {
+        QObject* child = static_cast<QChildEvent*>(event)->child();
+        auto* widget = child->isWidgetType() ? static_cast<QWidget*>(child) : nullptr;
+        if (widget && !widget->isWindow() && (widget->focusPolicy() & Qt::TabFocus))
+            widget->setFocusPolicy(Qt::ClickFocus);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void WebEngineBrowser::focusInEvent(QFocusEvent* event) {
     if (view_) view_->setFocus(event->reason());
 }
 
-// Chromium's own widgets join the focus chain wherever Qt puts new widgets; leaving the page is
-// aimed past them, at the control next to the pane itself.
+// Chromium hands the focus back here at the page's first or last link or field. Its widgets
+// sit wherever Qt put them in the focus chain: leaving the page is aimed past them, at the
+// control next to the pane itself.
 bool WebEngineBrowser::focusNextPrevChild(bool next) {
     for (QWidget* target = next ? nextInFocusChain() : previousInFocusChain(); target != this;
          target = next ? target->nextInFocusChain() : target->previousInFocusChain()) {

@@ -24,12 +24,13 @@ namespace platform {
 //
 // Pages are kept in a named profile on disk, so cookies and sign-ins survive a restart. Links
 // and scripts that ask for a new window open in this pane. In the window's tab order the pane
-// stands where the window puts it: Tab enters the page, and leaving the page goes on to the
-// controls after (or, backwards, before) the pane.
+// is one stop, where the window puts it: Tab enters the page, moves through the page's links
+// and fields, and leaving the page goes on to the controls after (or, backwards, before) the
+// pane.
 //
 // What else pages meet is handled here as a browser's user expects: a page whose renderer
 // process died is replaced by a notice until the next load; downloads are saved to the download
-// folder with a one-line notice below the page; sign-in requests of a site or proxy ask the
+// folder with a one-line notice above the page; sign-in requests of a site or proxy ask the
 // user in a small dialog; permission requests are denied at once. Certificate errors keep the
 // engine's own refusal page.
 class WebEngineBrowser : public QWidget, public browser::WebBrowser {
@@ -55,6 +56,7 @@ class WebEngineBrowser : public QWidget, public browser::WebBrowser {
   protected:
     void focusInEvent(QFocusEvent* event) override;
     bool focusNextPrevChild(bool next) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void connectPage();
