@@ -97,3 +97,22 @@ function(ticklot_qtest_run test executable font_set)
         "QT_QPA_PLATFORM=offscreen;XDG_RUNTIME_DIR=${TICKLOT_TEST_RUNTIME_DIR};ASAN_OPTIONS=detect_leaks=0:new_delete_type_mismatch=0;QTWEBENGINE_CHROMIUM_FLAGS=${TICKLOT_TEST_CHROMIUM_FLAGS};FONTCONFIG_FILE=${CMAKE_BINARY_DIR}/fonts/${font_set}.conf;TICKLOT_TEST_FONTS=${font_set}"
         TIMEOUT 120)
 endfunction()
+
+# A libFuzzer target of SOURCES in the fuzz build (TICKLOT_FUZZ, clang only; see scripts/fuzz.sh),
+# and in every test build <name>_replay, a test that replays the seed corpus beside it (corpus/)
+# with the same checks, so the target keeps compiling and its checks run.
+function(ticklot_fuzz_target name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;INCLUDES" ${ARGN})
+    if(TICKLOT_FUZZ)
+        add_executable(${name} ${ARG_SOURCES})
+        target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+    elseif(TICKLOT_BUILD_TESTS)
+        set(name ${name}_replay)
+        add_executable(${name} ${ARG_SOURCES} ${PROJECT_SOURCE_DIR}/countdown/fuzz/ReplayMain.cpp)
+        add_test(NAME ${name} COMMAND ${name} ${CMAKE_CURRENT_SOURCE_DIR}/corpus)
+    else()
+        return()
+    endif()
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+    target_include_directories(${name} PRIVATE ${ARG_INCLUDES})
+endfunction()

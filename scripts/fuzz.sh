@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# Fuzzes the date text conversion with libFuzzer under AddressSanitizer and
-# UndefinedBehaviorSanitizer. Usage: scripts/fuzz.sh [seconds, default 300] [libFuzzer options]
-# New inputs go to build-fuzz/corpus; the seeds in countdown/fuzz/corpus stay untouched.
+# Fuzzes the date text conversion and the clock check's parsing of what a server sends (the
+# answer's head and its Date) with libFuzzer under AddressSanitizer and
+# UndefinedBehaviorSanitizer, one target after the other, each for the given seconds.
+# Usage: scripts/fuzz.sh [seconds per target, default 300] [libFuzzer options]
+# New inputs go to build-fuzz/corpus/<target>; the seeds in countdown/fuzz/corpus and
+# clockcheck/fuzz/corpus stay untouched.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh --fuzz
@@ -10,7 +13,10 @@ shift || true
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_COMPILER=clang++-14 -DTICKLOT_FUZZ=ON \
     -DTICKLOT_BUILD_TESTS=OFF -DTICKLOT_BUILD_BENCH=OFF >/dev/null
-cmake --build build-fuzz --target date_text_fuzz
-mkdir -p build-fuzz/corpus
-exec build-fuzz/countdown/fuzz/date_text_fuzz -max_total_time="$seconds" -max_len=4096 \
-    -print_final_stats=1 "$@" build-fuzz/corpus countdown/fuzz/corpus
+cmake --build build-fuzz --target date_text_fuzz http_head_fuzz
+for target in countdown/fuzz/date_text_fuzz clockcheck/fuzz/http_head_fuzz; do
+    name=$(basename "$target")
+    mkdir -p "build-fuzz/corpus/$name"
+    build-fuzz/$target -max_total_time="$seconds" -max_len=4096 -print_final_stats=1 "$@" \
+        "build-fuzz/corpus/$name" "$(dirname "$target")/corpus"
+done

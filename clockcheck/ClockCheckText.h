@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "ClockOffset.h"
+
+namespace clockcheck {
+
+// The texts that show a check's outcome, in UTF-8. Offsets appear in seconds rounded to
+// hundredths, signed ("+0.00" when they round to nothing).
+
+// "Site clock - PC clock: +2.37 s ± 0.04 s". The uncertainty shown is rounded up so that the
+// range shown covers every offset the answers allow, the rounding of the offset included.
+std::string offsetLine(const ClockOffset& offset);
+
+// "The site's clock is 2.37 s ahead of this PC's." or "... behind this PC's.", or that both
+// clocks show the same time.
+std::string offsetSentence(const ClockOffset& offset);
+
+// "Round trip: 84 ms".
+std::string roundTripLine(const ClockOffset& offset);
+
+// "Corrected by +2.37 s against www.example.com".
+std::string correctionText(const ClockOffset& offset, std::string_view host);
+
+// One sentence on why a check against `host` gave no offset.
+std::string failureSentence(const CheckFailure& failure, std::string_view host);
+
+}  // namespace clockcheck
