@@ -171,10 +171,11 @@ Exchange SocketTransport::exchange(PcMicros sendAt, clockcheck::Method method) {
     if (Exchange opened = reopenWhenClosed(); opened.failure != Failure::None) return opened;
     const bool answersHead = method == clockcheck::Method::Head;
     const QByteArray request = (answersHead ? "HEAD" : "GET") + requestTail_;
-    if (!waitForSendTime(sendAt)) return failed(Failure::Cancelled, {});
+    if (!waitUntil(sendAt - kSpinUs, false)) return failed(Failure::Cancelled, {});
     // A server may close an idle connection while the request waits (Apache after 5 s): it is
-    // sent late on a new one rather than lost.
+    // then sent on a new one, late, rather than lost.
     if (Exchange opened = reopenWhenClosed(); opened.failure != Failure::None) return opened;
+    if (!waitUntil(sendAt, true)) return failed(Failure::Cancelled, {});
 
     Exchange exchange;
     exchange.sent = now();
@@ -200,16 +201,16 @@ Exchange SocketTransport::reopenWhenClosed() {
     return open();
 }
 
-// Sleeps in slices until just before the send time, then spins on the clock: a sleep can wake a
-// fraction of a millisecond late, and every microsecond of that widens the bounds.
-bool SocketTransport::waitForSendTime(PcMicros sendAt) {
-    for (PcMicros left = sendAt - now(); left > 0; left = sendAt - now()) {
+// Sleeps in slices until `moment`, or spins on the clock: a sleep can wake a fraction of a
+// millisecond late, and every microsecond a request leaves late widens its bounds.
+bool SocketTransport::waitUntil(PcMicros moment, bool spin) {
+    for (PcMicros left = moment - now(); left > 0; left = moment - now()) {
         if (cancel_) return false;
-        if (left > kSpinUs)
-            std::this_thread::sleep_for(std::min<std::chrono::microseconds>(
-                std::chrono::microseconds(left - kSpinUs), kSlice));
-        else
+        if (spin)
             std::this_thread::yield();
+        else
+            std::this_thread::sleep_for(
+                std::min<std::chrono::microseconds>(std::chrono::microseconds(left), kSlice));
     }
     return !cancel_;
 }

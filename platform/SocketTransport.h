@@ -33,7 +33,7 @@ class SocketTransport : public clockcheck::TimedTransport {
     enum class Wait { Ready, Cancelled, TimedOut, Closed };
 
     clockcheck::Exchange reopenWhenClosed();
-    bool waitForSendTime(clockcheck::PcMicros sendAt);
+    bool waitUntil(clockcheck::PcMicros moment, bool spin);
     Wait waitForBytes(Deadline deadline);
     clockcheck::Exchange readHead(clockcheck::Exchange exchange, QByteArray& bytes);
     void dropBody(QByteArray bytes, bool answersHead, const std::string& head);
