@@ -104,11 +104,13 @@ SocketTransport::SocketTransport(const QUrl& address, const std::atomic<bool>& c
 
 SocketTransport::~SocketTransport() = default;
 
-PcMicros SocketTransport::now() {
+PcMicros pcClockNow() {
     return std::chrono::duration_cast<std::chrono::microseconds>(
                std::chrono::system_clock::now().time_since_epoch())
         .count();
 }
+
+PcMicros SocketTransport::now() { return pcClockNow(); }
 
 // The host lookup, the connection, a proxy's tunnel and the TLS handshake run on this thread's
 // event loop, woken every slice to look at the cancel flag. (A sliced waitForConnected would not

@@ -11,14 +11,9 @@
 #include <string>
 
 #include "HttpDate.h"
+#include "SocketTransport.h"
 
 namespace {
-
-std::int64_t pcMicros() {
-    return std::chrono::duration_cast<std::chrono::microseconds>(
-               std::chrono::system_clock::now().time_since_epoch())
-        .count();
-}
 
 std::int64_t floorDiv(std::int64_t a, std::int64_t b) { return a / b - (a % b != 0 && a < 0); }
 
@@ -81,7 +76,8 @@ void LoopbackDateServer::serve(int connection) {
         }
         received.erase(0, end + 4);
         std::this_thread::sleep_for(std::chrono::microseconds(behaviour_.beforeStampUs));
-        const std::int64_t serverSecond = floorDiv(pcMicros() + behaviour_.offsetUs, 1'000'000);
+        const std::int64_t serverSecond =
+            floorDiv(platform::pcClockNow() + behaviour_.offsetUs, 1'000'000);
         const std::string answer =
             "HTTP/1.1 200 OK\r\nDate: " + clockcheck::formatHttpDate(serverSecond) +
             "\r\nContent-Length: 0\r\n\r\n";

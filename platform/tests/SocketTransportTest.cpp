@@ -21,12 +21,6 @@ namespace {
 
 const QByteArray kOk = "HTTP/1.1 200 OK\r\nDate: Sun, 06 Nov 1994 08:49:37 GMT\r\n";
 
-PcMicros pcNow() {
-    return std::chrono::duration_cast<std::chrono::microseconds>(
-               std::chrono::system_clock::now().time_since_epoch())
-        .count();
-}
-
 // One request, the server's reply to it and the failure expected.
 struct Step {
     Method method;
@@ -74,7 +68,7 @@ class ScriptedServer : public QObject {
                 socket->write("HTTP/1.1 200 Connection established\r\n\r\n");
                 continue;
             }
-            readAt << pcNow();
+            readAt << platform::pcClockNow();
             requests << buffer.left(end);
             connection->queue << script_.value(requests.size() - 1);
         }
@@ -182,6 +176,9 @@ class SocketTransportTest : public QObject {
              60'000'000},
             {"through the system's HTTP proxy", {{Head, kOk + "\r\n"}}, 1, true},
         };
+        const QByteArray fields =
+            "\r\nUser-Agent: Ticklot/" + QByteArray(ticklot_version::kVersionText) +
+            "\r\nAccept: */*\r\nCache-Control: no-cache\r\nConnection: keep-alive";
         for (const Row& row : rows) {
             ScriptedServer server(row.steps);
             const QByteArray port = QByteArray::number(server.port());
@@ -202,12 +199,8 @@ class SocketTransportTest : public QObject {
                 QVERIFY2(run.sendAt[i] <= got.sent && got.sent <= server.readAt[i] &&
                              server.readAt[i] <= got.received,
                          row.name);
-                QCOMPARE(server.requests[i], QByteArray(step.method == Head ? "HEAD" : "GET") +
-                                                 " / HTTP/1.1\r\nHost: " + host +
-                                                 "\r\nUser-Agent: Ticklot/" +
-                                                 ticklot_version::kVersionText +
-                                                 "\r\nAccept: */*\r\nCache-Control: no-cache\r\n"
-                                                 "Connection: keep-alive");
+                QCOMPARE(server.requests[i], (step.method == Head ? "HEAD" : "GET") +
+                                                 (" / HTTP/1.1\r\nHost: " + host + fields));
             }
             QCOMPARE(server.connections, row.connections);
         }
@@ -218,7 +211,7 @@ class SocketTransportTest : public QObject {
             measure(testing_support::LocalHttpServer::unreachableUrl(), {}, 500).opened.failure,
             Failure::Refused);
         testing_support::SelfSignedHttpsServer https;
-        QVERIFY(https.listens(10'000));
+        QVERIFY(https.listensWithin(10'000));
         const Exchange opened = measure(https.url(), {}, 3'000).opened;
         QCOMPARE(opened.failure, Failure::TlsError);
         QVERIFY2(opened.detail.find("self-signed") != std::string::npos, opened.detail.c_str());

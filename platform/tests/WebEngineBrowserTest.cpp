@@ -398,7 +398,7 @@ class WebEngineBrowserTest : public QObject {
     // A self-signed certificate made for this run; accepted, the title would be the address.
     void certificateErrorsKeepTheRefusalPage() {
         testing_support::SelfSignedHttpsServer https;
-        QVERIFY(https.listens(kLoadTimeoutMs));
+        QVERIFY(https.listensWithin(kLoadTimeoutMs));
         const QString address = https.url().toString();
         QVERIFY(completes([&] { return browser->Navigate(address.toStdString()); }));
         QCOMPARE(seen.back().title, QStringLiteral("127.0.0.1"));

@@ -21,8 +21,7 @@ class SelfSignedHttpsServer {
                         folder_.filePath("cert"), "-key", folder_.filePath("key")});
     }
 
-    // Whether it listens, waiting up to the time given.
-    bool listens(int timeoutMs) {
+    bool listensWithin(int timeoutMs) {
         return waitUntil([&] { return (said_ += process_.readAll()).contains("ACCEPT"); },
                          timeoutMs);
     }
