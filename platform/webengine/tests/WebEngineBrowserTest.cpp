@@ -17,6 +17,7 @@
 #include "DownloadName.h"
 #include "EventLoopWait.h"
 #include "LocalHttpServer.h"
+#include "SelfSignedHttpsServer.h"
 #include "SignInDialog.h"
 #include "TestSite.h"
 #include "WebEngineBrowser.h"
@@ -396,20 +397,9 @@ class WebEngineBrowserTest : public QObject {
 
     // A self-signed certificate made for this run; accepted, the title would be the address.
     void certificateErrorsKeepTheRefusalPage() {
-        QTemporaryDir folder;
-        QCOMPARE(
-            QProcess::execute("openssl", {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-subj",
-                                          "/CN=127.0.0.1", "-keyout", folder.filePath("key"),
-                                          "-out", folder.filePath("cert")}),
-            0);
-        const int port = LocalHttpServer::unreachableUrl().port();
-        QProcess https;
-        https.start("openssl", {"s_server", "-accept", QString::number(port), "-www", "-cert",
-                                folder.filePath("cert"), "-key", folder.filePath("key")});
-        QByteArray said;  // "ACCEPT" once it listens
-        QVERIFY(waitUntil([&] { return (said += https.readAll()).contains("ACCEPT"); },
-                          kLoadTimeoutMs));
-        const QString address = QString("https://127.0.0.1:%1/").arg(port);
+        testing_support::SelfSignedHttpsServer https;
+        QVERIFY(https.listensWithin(kLoadTimeoutMs));
+        const QString address = https.url().toString();
         QVERIFY(completes([&] { return browser->Navigate(address.toStdString()); }));
         QCOMPARE(seen.back().title, QStringLiteral("127.0.0.1"));
     }

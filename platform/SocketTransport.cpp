@@ -1,0 +1,325 @@
+#include "SocketTransport.h"
+
+#include <QEventLoop>
+#include <QNetworkProxyFactory>
+#include <QSslSocket>
+#include <QStringList>
+#include <QTimer>
+#include <algorithm>
+#include <string_view>
+#include <thread>
+
+#include "HttpAnswerFraming.h"
+#include "TicklotVersion.h"
+
+namespace platform {
+namespace {
+
+using clockcheck::Exchange;
+using clockcheck::Failure;
+using clockcheck::PcMicros;
+using Steady = std::chrono::steady_clock;
+using namespace std::chrono_literals;
+
+// The longest single wait, and so the longest a cancel goes unnoticed.
+constexpr auto kSlice = 20ms;
+// The last stretch before a send time is spun, since a sleep may wake too late.
+constexpr PcMicros kSpinUs = 1'500;
+// A head larger than this is no answer a check can use.
+constexpr qsizetype kMaxHead = 64 * 1024;
+// A body up to this size is read and dropped; a larger one costs the connection instead.
+constexpr std::uint64_t kMaxBody = 16u << 20;
+
+std::string_view viewOf(const QByteArray& bytes) {
+    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
+}
+
+bool isHttps(const QUrl& address) {
+    return address.scheme().compare(QLatin1String("https"), Qt::CaseInsensitive) == 0;
+}
+
+int defaultPort(const QUrl& address) { return isHttps(address) ? 443 : 80; }
+
+QByteArray requestTailFor(const QUrl& address) {
+    QByteArray target = address.path(QUrl::FullyEncoded).toLatin1();
+    if (target.isEmpty()) target = "/";
+    if (address.hasQuery()) target += '?' + address.query(QUrl::FullyEncoded).toLatin1();
+    QByteArray host = address.host(QUrl::FullyEncoded).toLatin1();
+    if (host.contains(':')) host = '[' + host + ']';  // an IPv6 address
+    const int port = address.port(defaultPort(address));
+    if (port != defaultPort(address)) host += ':' + QByteArray::number(port);
+    return ' ' + target + " HTTP/1.1\r\nHost: " + host +
+           "\r\nUser-Agent: " + ticklot_version::kTitle + '/' + ticklot_version::kVersionText +
+           "\r\nAccept: */*\r\nCache-Control: no-cache\r\nConnection: keep-alive\r\n\r\n";
+}
+
+// The proxy the system's configuration gives for this address. A socket can pass an HTTP proxy
+// (as a CONNECT tunnel) or a SOCKS one; a caching proxy, which only relays whole requests, not.
+QNetworkProxy proxyFor(const QUrl& address) {
+    for (const QNetworkProxy& proxy :
+         QNetworkProxyFactory::systemProxyForQuery(QNetworkProxyQuery(address))) {
+        if (proxy.type() == QNetworkProxy::NoProxy ||
+            proxy.capabilities().testFlag(QNetworkProxy::TunnelingCapability))
+            return proxy;
+    }
+    return QNetworkProxy::NoProxy;
+}
+
+Failure failureOf(QAbstractSocket::SocketError error) {
+    switch (error) {
+        case QAbstractSocket::HostNotFoundError:
+        case QAbstractSocket::ProxyNotFoundError:
+            return Failure::HostNotFound;
+        case QAbstractSocket::SocketTimeoutError:
+        case QAbstractSocket::ProxyConnectionTimeoutError:
+        case QAbstractSocket::NetworkError:
+            return Failure::NoAnswer;
+        case QAbstractSocket::SslHandshakeFailedError:
+        case QAbstractSocket::SslInternalError:
+        case QAbstractSocket::SslInvalidUserDataError:
+            return Failure::TlsError;
+        case QAbstractSocket::RemoteHostClosedError:
+        case QAbstractSocket::ProxyConnectionClosedError:
+            return Failure::ConnectionLost;
+        default:
+            return Failure::Refused;
+    }
+}
+
+// The head as an exchange gives it: without the empty line that ends it.
+std::string withoutEmptyLine(std::string_view head) {
+    head.remove_suffix(1);
+    if (head.ends_with('\r')) head.remove_suffix(1);
+    return std::string(head);
+}
+
+}  // namespace
+
+SocketTransport::SocketTransport(const QUrl& address, const std::atomic<bool>& cancel,
+                                 std::chrono::milliseconds waitLimit)
+    : address_(address),
+      cancel_(cancel),
+      waitLimit_(waitLimit),
+      requestTail_(requestTailFor(address)) {}
+
+SocketTransport::~SocketTransport() = default;
+
+PcMicros pcClockNow() {
+    return std::chrono::duration_cast<std::chrono::microseconds>(
+               std::chrono::system_clock::now().time_since_epoch())
+        .count();
+}
+
+PcMicros SocketTransport::now() { return pcClockNow(); }
+
+// The host lookup, the connection, a proxy's tunnel and the TLS handshake run on this thread's
+// event loop, woken every slice to look at the cancel flag. (A sliced waitForConnected would not
+// do: it abandons the connection when a slice ends, and looks the host up without a limit.)
+Exchange SocketTransport::open() {
+    close();
+    const bool https = isHttps(address_);
+    if (https && !QSslSocket::supportsSsl())
+        return failed(Failure::TlsError, QStringLiteral("TLS is not available on this system."));
+    // Made first: it gives a thread that Qt did not start the event dispatcher a socket needs.
+    QEventLoop loop;
+    QTimer wake;
+    wake.start(kSlice);
+
+    QSslSocket* tls = nullptr;
+    if (https) {
+        socket_ = std::make_unique<QSslSocket>();
+        tls = static_cast<QSslSocket*>(socket_.get());
+    } else {
+        socket_ = std::make_unique<QTcpSocket>();
+    }
+    socket_->setProxy(proxyFor(address_));
+    QStringList certificateErrors;
+    QObject scope;  // ends the connection below with this call
+    if (tls) {
+        // Certificate errors are never ignored: the handshake then fails.
+        QObject::connect(tls, &QSslSocket::sslErrors, &scope, [&](const QList<QSslError>& errors) {
+            for (const QSslError& error : errors) certificateErrors << error.errorString();
+        });
+    }
+    const QString host = address_.host(QUrl::FullyEncoded);
+    const auto port = static_cast<quint16>(address_.port(defaultPort(address_)));
+    if (tls)
+        tls->connectToHostEncrypted(host, port);
+    else
+        socket_->connectToHost(host, port);
+
+    const auto established = [&] {
+        return tls ? tls->isEncrypted() : socket_->state() == QAbstractSocket::ConnectedState;
+    };
+    const Deadline deadline = Steady::now() + waitLimit_;
+    while (!established() && socket_->state() != QAbstractSocket::UnconnectedState) {
+        if (cancel_) return failed(Failure::Cancelled, {});
+        if (Steady::now() >= deadline)
+            return failed(Failure::NoAnswer,
+                          QStringLiteral("No connection within %1 ms.").arg(waitLimit_.count()));
+        loop.processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    if (!established()) {
+        const QString detail = certificateErrors.isEmpty()
+                                   ? socket_->errorString()
+                                   : certificateErrors.join(QLatin1Char(' '));
+        return failed(failureOf(socket_->error()), detail);
+    }
+    socket_->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    return {};
+}
+
+Exchange SocketTransport::exchange(PcMicros sendAt, clockcheck::Method method) {
+    if (Exchange opened = reopenWhenClosed(); opened.failure != Failure::None) return opened;
+    const bool answersHead = method == clockcheck::Method::Head;
+    const QByteArray request = (answersHead ? "HEAD" : "GET") + requestTail_;
+    if (!waitUntil(sendAt - kSpinUs, false)) return failed(Failure::Cancelled, {});
+    // A server may close an idle connection while the request waits (Apache after 5 s): it is
+    // then sent on a new one, late, rather than lost.
+    if (Exchange opened = reopenWhenClosed(); opened.failure != Failure::None) return opened;
+    if (!waitUntil(sendAt, true)) return failed(Failure::Cancelled, {});
+
+    Exchange exchange;
+    exchange.sent = now();
+    socket_->write(request);
+    socket_->flush();  // the bytes leave now, not when an event loop gets to them
+
+    QByteArray bytes;
+    exchange = readHead(std::move(exchange), bytes);
+    if (exchange.failure != Failure::None) return exchange;
+    dropBody(std::move(bytes), answersHead, exchange.head);
+    if (cancel_) return failed(Failure::Cancelled, {});
+    return exchange;
+}
+
+// Reads and drops what the server sent since its last answer, which shows whether it has closed
+// the connection meanwhile, and opens a new one if so.
+Exchange SocketTransport::reopenWhenClosed() {
+    if (socket_ && socket_->state() == QAbstractSocket::ConnectedState) {
+        socket_->waitForReadyRead(0);
+        socket_->readAll();
+        if (socket_->state() == QAbstractSocket::ConnectedState) return {};
+    }
+    return open();
+}
+
+// Sleeps in slices until `moment`, or spins on the clock: a sleep can wake a fraction of a
+// millisecond late, and every microsecond a request leaves late widens its bounds.
+bool SocketTransport::waitUntil(PcMicros moment, bool spin) {
+    for (PcMicros left = moment - now(); left > 0; left = moment - now()) {
+        if (cancel_) return false;
+        if (spin)
+            std::this_thread::yield();
+        else
+            std::this_thread::sleep_for(
+                std::min<std::chrono::microseconds>(std::chrono::microseconds(left), kSlice));
+    }
+    return !cancel_;
+}
+
+// waitForReadyRead returns as soon as bytes arrive, so the caller reads the clock at once.
+SocketTransport::Wait SocketTransport::waitForBytes(Deadline deadline) {
+    while (socket_->bytesAvailable() == 0) {
+        if (cancel_) return Wait::Cancelled;
+        if (socket_->state() != QAbstractSocket::ConnectedState) return Wait::Closed;
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Steady::now());
+        if (left <= 0ms) return Wait::TimedOut;
+        socket_->waitForReadyRead(
+            static_cast<int>(std::min<std::chrono::milliseconds>(left, kSlice).count()));
+    }
+    return Wait::Ready;
+}
+
+// Reads up to the end of the answer's head; the bytes after it are left in `bytes`. Interim
+// answers (1xx, such as 103 Early Hints) are skipped: the time received is that of the answer
+// the server stamped last.
+Exchange SocketTransport::readHead(Exchange exchange, QByteArray& bytes) {
+    const Deadline deadline = Steady::now() + waitLimit_;
+    for (;;) {
+        switch (waitForBytes(deadline)) {
+            case Wait::Cancelled:
+                return failed(Failure::Cancelled, {});
+            case Wait::TimedOut:
+                return failed(Failure::NoAnswer,
+                              QStringLiteral("No answer within %1 ms.").arg(waitLimit_.count()));
+            case Wait::Closed:
+                return failed(Failure::ConnectionLost, socket_->errorString());
+            case Wait::Ready:
+                break;
+        }
+        const PcMicros readAt = now();
+        if (bytes.isEmpty()) exchange.received = readAt;
+        bytes += socket_->readAll();
+        while (const std::optional<std::size_t> length = headLength(viewOf(bytes))) {
+            const std::string_view head = viewOf(bytes).substr(0, *length);
+            const int status = statusOf(head);
+            if (status < 100 || status >= 200 || status == 101) {
+                exchange.head = withoutEmptyLine(head);
+                bytes.remove(0, static_cast<qsizetype>(*length));
+                return exchange;
+            }
+            bytes.remove(0, static_cast<qsizetype>(*length));
+            exchange.received = readAt;  // no later than the next answer's first bytes
+        }
+        if (bytes.size() > kMaxHead)
+            return failed(Failure::NoAnswer,
+                          QStringLiteral("The answer's head exceeds %1 bytes.").arg(kMaxHead));
+    }
+}
+
+// Reads and drops the body after a head, so that the next answer starts with the next byte read.
+// Where that cannot be done (no length given, a framing error, too large, too slow) the
+// connection is closed instead, and the next exchange opens a new one before its send time.
+void SocketTransport::dropBody(QByteArray bytes, bool answersHead, const std::string& head) {
+    const BodyFraming framing = bodyFraming(head, answersHead);
+    bool usable = framing.keepAlive;
+    const Deadline deadline = Steady::now() + waitLimit_;
+    const auto readMore = [&] {
+        if (waitForBytes(deadline) != Wait::Ready) return false;
+        bytes += socket_->readAll();
+        return true;
+    };
+    switch (framing.kind) {
+        case BodyFraming::Kind::None:
+            break;
+        case BodyFraming::Kind::Length: {
+            std::uint64_t left = framing.length;
+            usable = usable && left <= kMaxBody;
+            while (usable) {
+                const auto dropped = std::min<std::uint64_t>(left, bytes.size());
+                bytes.remove(0, static_cast<qsizetype>(dropped));
+                left -= dropped;
+                if (left == 0) break;
+                usable = readMore();
+            }
+            break;
+        }
+        case BodyFraming::Kind::Chunked:
+            for (;;) {
+                const ChunkProgress progress = skipChunks(viewOf(bytes));
+                bytes.remove(0, static_cast<qsizetype>(progress.used));
+                if (progress.finished) break;
+                if (progress.malformed || !readMore()) {
+                    usable = false;
+                    break;
+                }
+            }
+            break;
+        case BodyFraming::Kind::UntilClose:
+            usable = false;
+            break;
+    }
+    if (!usable) close();
+}
+
+Exchange SocketTransport::failed(Failure failure, const QString& detail) {
+    close();
+    Exchange exchange;
+    exchange.failure = failure;
+    exchange.detail = detail.toStdString();
+    return exchange;
+}
+
+void SocketTransport::close() { socket_.reset(); }
+
+}  // namespace platform

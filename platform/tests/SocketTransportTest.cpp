@@ -1,0 +1,222 @@
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QThread>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+
+#include "EventLoopWait.h"
+#include "LocalHttpServer.h"
+#include "SelfSignedHttpsServer.h"
+#include "SocketTransport.h"
+#include "TicklotVersion.h"
+
+using clockcheck::Exchange;
+using clockcheck::Failure;
+using clockcheck::Method;
+using clockcheck::PcMicros;
+using testing_support::waitUntil;
+
+namespace {
+
+const QByteArray kOk = "HTTP/1.1 200 OK\r\nDate: Sun, 06 Nov 1994 08:49:37 GMT\r\n";
+
+// One request, the server's reply to it and the failure expected.
+struct Step {
+    Method method;
+    QByteArray bytes;  // sent at once, `later` 30 ms after, then the close when told
+    QByteArray later = {};
+    bool close = false;
+    Failure failure = Failure::None;
+};
+
+// Answers the n-th request it reads, on whichever connection, with the n-th step's reply (no bytes
+// and no close is no answer). Like a real server it answers a connection's requests in turn. As a
+// proxy it opens every CONNECT tunnel to itself. It notes when it read each request.
+class ScriptedServer : public QObject {
+  public:
+    explicit ScriptedServer(QList<Step> script) : script_(std::move(script)) {
+        server_.listen(QHostAddress::LocalHost, 0);
+        connect(&server_, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* socket = server_.nextPendingConnection()) {
+                ++connections;
+                auto connection = std::make_shared<Connection>();
+                connect(socket, &QTcpSocket::readyRead, this,
+                        [=, this] { serve(socket, connection); });
+                connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+            }
+        });
+    }
+    quint16 port() const { return server_.serverPort(); }
+
+    int connections = 0;
+    QList<QByteArray> requests;
+    QList<PcMicros> readAt;
+
+  private:
+    struct Connection {
+        QByteArray buffer;
+        QList<Step> queue;
+        bool busy = false;
+    };
+
+    void serve(QTcpSocket* socket, const std::shared_ptr<Connection>& connection) {
+        QByteArray& buffer = connection->buffer;
+        buffer += socket->readAll();
+        for (qsizetype end; (end = buffer.indexOf("\r\n\r\n")) >= 0; buffer.remove(0, end + 4)) {
+            if (buffer.startsWith("CONNECT ")) {
+                socket->write("HTTP/1.1 200 Connection established\r\n\r\n");
+                continue;
+            }
+            readAt << platform::pcClockNow();
+            requests << buffer.left(end);
+            connection->queue << script_.value(requests.size() - 1);
+        }
+        answerNext(socket, connection);
+    }
+
+    void answerNext(QTcpSocket* socket, const std::shared_ptr<Connection>& connection) {
+        if (connection->busy || connection->queue.isEmpty()) return;
+        const Step reply = connection->queue.takeFirst();
+        connection->busy = true;
+        socket->write(reply.bytes);
+        QTimer::singleShot(30, socket, [=, this] {
+            socket->write(reply.later);
+            if (reply.close) socket->disconnectFromHost();
+            connection->busy = false;
+            answerNext(socket, connection);
+        });
+    }
+
+    QTcpServer server_;
+    const QList<Step> script_;
+};
+
+struct Run {
+    Exchange opened;
+    QList<Exchange> exchanges;
+    QList<PcMicros> sendAt;
+};
+
+// Opens a transport on a thread of its own, as the program does, and sends each request
+// `sendDelayUs` after the one before came back; `cancelAfterMs` sets the cancel flag meanwhile.
+Run measure(const QUrl& address, const QList<Step>& steps, int limitMs,
+            PcMicros sendDelayUs = 20'000, int cancelAfterMs = -1) {
+    Run run;
+    std::atomic<bool> cancel = false;
+    std::unique_ptr<QThread> worker(QThread::create([&] {
+        platform::SocketTransport transport(address, cancel, std::chrono::milliseconds(limitMs));
+        run.opened = transport.open();
+        for (qsizetype i = 0; i < steps.size() && run.opened.failure == Failure::None; ++i) {
+            run.sendAt << transport.now() + sendDelayUs;
+            run.exchanges << transport.exchange(run.sendAt.back(), steps[i].method);
+        }
+    }));
+    if (cancelAfterMs >= 0) QTimer::singleShot(cancelAfterMs, [&] { cancel = true; });
+    worker->start();
+    if (!waitUntil([&] { return worker->isFinished(); }, 20'000)) qFatal("the transport hangs");
+    return run;
+}
+
+// The last head among the bytes, without its empty line.
+QByteArray lastHead(const QByteArray& bytes) {
+    const qsizetype end = bytes.lastIndexOf("\r\n\r\n");
+    const qsizetype start = bytes.lastIndexOf("\r\n\r\n", end - 1);
+    return bytes.left(end + 2).mid(start < 0 ? 0 : start + 4);
+}
+
+}  // namespace
+
+class SocketTransportTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void exchangesWithAScriptedServer() {
+        using enum Method;
+        using enum Failure;
+        struct Row {
+            const char* name;
+            QList<Step> steps;
+            int connections;
+            bool viaProxy = false;
+            int cancelAfterMs = -1;  // and then a limit of 3 s, not 500 ms
+            PcMicros sendDelayUs = 20'000;
+        };
+        const Row rows[] = {
+            {"a HEAD answer has no body whatever its length; an interim answer is skipped",
+             {{Head, kOk + "Content-Length: 5\r\n\r\n"},
+              {Head, "HTTP/1.1 103 Early\r\n\r\n" + kOk + "\r\n"}},
+             1},
+            {"GET after a 405: bodies by length and chunked are dropped, the connection kept",
+             {{Head, "HTTP/1.1 405 Not Allowed\r\nContent-Length: 0\r\n\r\n"},
+              {Get, kOk + "Content-Length: 11\r\n\r\nhello", " world"},
+              {Get, kOk + "Transfer-Encoding: chunked\r\n\r\n5;x=1\r\nhel",
+               "lo\r\n1\r\n!\r\n0\r\nT: 1\r\n\r\n"},
+              {Head, kOk + "\r\n"}},
+             1},
+            {"a body up to the close, or a close announced: the next request reconnects",
+             {{Get, kOk + "\r\nbody", {}, true},
+              {Head, kOk + "Connection: close\r\n\r\n", {}, true},
+              {Head, kOk + "\r\n"}},
+             3},
+            {"closed by the server while waiting to send: sent on a new connection",
+             {{Head, kOk + "\r\n", {}, true}, {Head, kOk + "\r\n"}},
+             2,
+             false,
+             -1,
+             60'000},
+            {"no answer in time", {{Head, {}, {}, false, NoAnswer}}, 1},
+            {"closed mid-head", {{Head, "HTTP/1.1 200 OK\r\nDa", {}, true, ConnectionLost}}, 1},
+            {"a head too long", {{Head, kOk + QByteArray(70'000, 'x'), {}, false, NoAnswer}}, 1},
+            {"cancelled waiting for the answer", {{Head, {}, {}, false, Cancelled}}, 1, false, 300},
+            {"cancelled waiting to send",
+             {{Head, {}, {}, false, Cancelled}},
+             1,
+             false,
+             300,
+             60'000'000},
+            {"through the system's HTTP proxy", {{Head, kOk + "\r\n"}}, 1, true},
+        };
+        const QByteArray fields =
+            "\r\nUser-Agent: Ticklot/" + QByteArray(ticklot_version::kVersionText) +
+            "\r\nAccept: */*\r\nCache-Control: no-cache\r\nConnection: keep-alive";
+        for (const Row& row : rows) {
+            ScriptedServer server(row.steps);
+            const QByteArray port = QByteArray::number(server.port());
+            const QByteArray host = row.viaProxy ? "clock.test" : "127.0.0.1:" + port;
+            if (row.viaProxy) qputenv("http_proxy", "http://127.0.0.1:" + port);
+            const Run run =
+                measure(QUrl("http://" + host + "/"), row.steps,
+                        row.cancelAfterMs < 0 ? 500 : 3'000, row.sendDelayUs, row.cancelAfterMs);
+            qunsetenv("http_proxy");
+            QVERIFY2(run.opened.failure == None && run.exchanges.size() == row.steps.size(),
+                     row.name);
+            for (qsizetype i = 0; i < row.steps.size(); ++i) {
+                const Step& step = row.steps[i];
+                const Exchange& got = run.exchanges[i];
+                QVERIFY2(got.failure == step.failure, (row.name + (": " + got.detail)).c_str());
+                if (got.failure != None) continue;
+                QCOMPARE(QByteArray::fromStdString(got.head), lastHead(step.bytes));
+                QVERIFY2(run.sendAt[i] <= got.sent && got.sent <= server.readAt[i] &&
+                             server.readAt[i] <= got.received,
+                         row.name);
+                QCOMPARE(server.requests[i], (step.method == Head ? "HEAD" : "GET") +
+                                                 (" / HTTP/1.1\r\nHost: " + host + fields));
+            }
+            QCOMPARE(server.connections, row.connections);
+        }
+    }
+
+    void refusesAConnection() {
+        QCOMPARE(
+            measure(testing_support::LocalHttpServer::unreachableUrl(), {}, 500).opened.failure,
+            Failure::Refused);
+        testing_support::SelfSignedHttpsServer https;
+        QVERIFY(https.listensWithin(10'000));
+        const Exchange opened = measure(https.url(), {}, 3'000).opened;
+        QCOMPARE(opened.failure, Failure::TlsError);
+        QVERIFY2(opened.detail.find("self-signed") != std::string::npos, opened.detail.c_str());
+    }
+};
+
+QTEST_MAIN(SocketTransportTest)
+#include "SocketTransportTest.moc"
