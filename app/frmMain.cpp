@@ -15,6 +15,8 @@
 #include "ActiveControl.h"
 #include "BrowserCommands.h"
 #include "CachedPanelStyle.h"
+#include "ClockCheckServer.h"
+#include "ClockCorrection.h"
 #include "ClockTick.h"
 #include "Countdown.h"
 #include "EditMenu.h"
@@ -31,6 +33,7 @@
 #include "Twips.h"
 #include "WebEngineBrowser.h"
 #include "frmAbout.h"
+#include "frmClockCheck.h"
 
 using countdown::TimeBox;
 using main_layout::Kind;
@@ -215,6 +218,8 @@ void frmMain::createMenus() {
     mnuForward = addItem(mnuTools, "mnuForward", QStringLiteral("Forward"));
     mnuRefresh = addItem(mnuTools, "mnuRefresh", QStringLiteral("Refresh"));
     MnuEbay = addItem(mnuTools, "MnuEbay", QStringLiteral("Ebay Time"));
+    mnuCheckClock = addItem(mnuTools, "mnuCheckClock", QStringLiteral("&Check Clock..."));
+    connect(mnuCheckClock, &QAction::triggered, this, &frmMain::mnuCheckClock_Click);
 
     mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName("mnuHelp");
@@ -280,6 +285,32 @@ void frmMain::mnuAbout_Click() {
     about_->show();
     about_->raise();
     about_->activateWindow();
+}
+
+// One window, made on first use: the command brings it to the front and measures again.
+void frmMain::mnuCheckClock_Click() {
+    if (!clockCheck_) {
+        frmClockCheck::Hooks hooks{
+            [this] { return clockCheckServer(QUrl(QString::fromStdString(WebBrowser1->LocationURL()))); },
+            [this] { return txtebaytime->text(); },
+            [this](std::optional<std::int64_t> offset, const QString& note) {
+                correctClock(offset, note);
+            }};
+        clockCheck_ = new frmClockCheck(std::move(hooks), this);
+    }
+    clockCheck_->show();
+    clockCheck_->raise();
+    clockCheck_->activateWindow();
+    clockCheck_->measure();
+}
+
+// Every reading of the clock follows the correction from the next tick on, which comes at once
+// and phases the ticks to the corrected clock's tenths of a second.
+void frmMain::correctClock(std::optional<std::int64_t> offsetMicros, const QString& note) {
+    platform::clockCorrection().set(offsetMicros.value_or(0));
+    txtebaytime->setToolTip(note);
+    txtebaytime->setAccessibleDescription(note);
+    if (Timer1.isActive()) Timer1.start();
 }
 
 void frmMain::mnuExit_Click() { QCoreApplication::exit(0); }

@@ -3,7 +3,9 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "BrowserPaneView.h"
 #include "Clipboard.h"
@@ -15,6 +17,7 @@
 class ActiveControl;
 class QAction;
 class frmAbout;
+class frmClockCheck;
 class QLineEdit;
 class QMenu;
 class QPushButton;
@@ -44,6 +47,7 @@ class frmMain : public QMainWindow, public countdown::MainView, public browser::
     void Form_Load();
     void Timer1_Timer();
     void mnuAbout_Click();
+    void mnuCheckClock_Click();
     void mnuExit_Click();
     void cmdStart_Click();
     void cmdEnd_Click();
@@ -67,6 +71,7 @@ class frmMain : public QMainWindow, public countdown::MainView, public browser::
     void createControls();
     void createMenus();
     void connectBrowserPane();
+    void correctClock(std::optional<std::int64_t> offsetMicros, const QString& note);
     QLineEdit* timeBox(countdown::TimeBox box) const;
 
     std::unique_ptr<countdown::LocalClock> clock_;
@@ -97,9 +102,11 @@ class frmMain : public QMainWindow, public countdown::MainView, public browser::
     QAction* mnuForward = nullptr;
     QAction* mnuRefresh = nullptr;
     QAction* MnuEbay = nullptr;
+    QAction* mnuCheckClock = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuContents = nullptr;
     QAction* mnuAbout = nullptr;
 
     QPointer<frmAbout> about_;  // the open About dialog, if any
+    frmClockCheck* clockCheck_ = nullptr;  // made when first asked for, then kept
 };

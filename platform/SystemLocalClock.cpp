@@ -3,6 +3,8 @@
 #include <QDateTime>
 #include <QLocale>
 
+#include "ClockCorrection.h"
+
 namespace platform {
 namespace {
 
@@ -15,11 +17,22 @@ std::string longDateOf(QDate day) {
     return QLocale::system().toString(day, QLocale::LongFormat).toStdString();
 }
 
+#ifndef Q_OS_WIN
+// Adds the correction to a clock reading, carrying whole seconds out of the nanoseconds.
+void correct(timespec& reading, std::int64_t micros) {
+    const std::int64_t nanos = reading.tv_nsec + micros % 1'000'000 * 1000;
+    const std::int64_t carry = nanos >= 1'000'000'000 ? 1 : nanos < 0 ? -1 : 0;
+    reading.tv_sec += static_cast<std::time_t>(micros / 1'000'000 + carry);
+    reading.tv_nsec = static_cast<long>(nanos - carry * 1'000'000'000);
+}
+#endif
+
 }  // namespace
 
 #ifdef Q_OS_WIN
 countdown::LocalReading SystemLocalClock::read() const {
-    const QDateTime local = QDateTime::currentDateTime();
+    const QDateTime local =
+        QDateTime::currentDateTime().addMSecs(clockCorrection().micros() / 1000);
     const QDate date = local.date();
     const QTime time = local.time();
     return {countdown::toDateValue(
@@ -39,6 +52,7 @@ std::string SystemLocalClock::longDate(countdown::DateValue when) const {
 countdown::LocalReading SystemLocalClock::read() const {
     timespec now{};
     clock_gettime(CLOCK_REALTIME, &now);
+    correct(now, clockCorrection().micros());
     if (now.tv_sec != zoneCheckedAt_) {
         tzset();
         zoneCheckedAt_ = now.tv_sec;

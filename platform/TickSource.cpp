@@ -4,6 +4,8 @@
 #include <chrono>
 #include <cstdint>
 
+#include "ClockCorrection.h"
+
 #if defined(Q_OS_LINUX)
 #include <sys/timerfd.h>
 #include <unistd.h>
@@ -69,7 +71,8 @@ qint64 TickSource::exactDelayToNextBoundary(qint64 wallClockUs) {
 void TickSource::aim() {
     const qint64 nowUs = std::chrono::duration_cast<std::chrono::microseconds>(
                              std::chrono::system_clock::now().time_since_epoch())
-                             .count();
+                             .count() +
+                        clockCorrection().micros();
     if (!aimKernelTimer(exactDelayToNextBoundary(nowUs))) timer_.start(delayToNextBoundary(nowUs));
 }
 

@@ -2,19 +2,26 @@
 // the test itself on 127.0.0.1. Other hosts are unreachable here: their pages are error pages.
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QDateTime>
+#include <QLabel>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
 
+#include "ClockCorrection.h"
 #include "EventLoopWait.h"
+#include "HttpDate.h"
 #include "LocalHttpServer.h"
 #include "MainModule.h"
+#include "PacificClock.h"
 #include "PanelStatusBar.h"
 #include "TestSite.h"
 #include "WebEngineBrowser.h"
 #include "WebEngineTestSetup.h"
+#include "frmClockCheck.h"
 #include "frmMain.h"
 
 using testing_support::LocalHttpServer;
@@ -298,6 +305,70 @@ class BrowserPaneTest : public QObject {
         runEventsFor(300);
         QCOMPARE(txtAddress()->text(), QString());
         QCOMPARE(WebBrowser1()->LocationURL(), url("/first").toStdString());
+    }
+
+    // Browse > Check Clock measures against the shown page's own server, whose clock runs 4.3 s
+    // ahead; the box runs the clock on the site's time and clearing it brings the PC's back.
+    void clockCheckMeasuresAndCorrectsAgainstThePagesServer() {
+        constexpr qint64 kSiteAheadMs = 4300;
+        server.route("/", [](const LocalHttpServer::Request&) {
+            const qint64 site = QDateTime::currentMSecsSinceEpoch() + kSiteAheadMs;
+            return LocalHttpServer::Response{
+                200, {}, {{"Date", QByteArray::fromStdString(clockcheck::formatHttpDate(site / 1000))}}};
+        });
+        window->start();
+        QVERIFY(shows("http://www.ebay.com/", "www.ebay.com"));
+        go(url("/first"));
+        QVERIFY(shows(url("/first"), "First page"));
+
+        press("mnuCheckClock");
+        auto* check = child<frmClockCheck>("frmClockCheck");
+        auto* offsetLine = child<QLabel>("lblOffset");
+        auto* correct = child<QCheckBox>("chkCorrect");
+        QVERIFY(check->isVisible());
+        QCOMPARE(offsetLine->text(), "Measuring...");
+        QVERIFY(!child<QPushButton>("cmdMeasure")->isEnabled());
+        QVERIFY(!correct->isEnabled());
+        QVERIFY(waitUntil([&] { return offsetLine->text() != "Measuring..."; }, 20000));
+        const QRegularExpressionMatch shown =
+            QRegularExpression(QString::fromUtf8("^Site clock - PC clock: \\+(\\d+\\.\\d\\d) s \u00b1 "
+                                                 "(\\d+\\.\\d\\d) s$"))
+                .match(offsetLine->text());
+        QVERIFY2(shown.hasMatch(), qPrintable(offsetLine->text()));
+        QVERIFY(std::abs(shown.captured(1).toDouble() - kSiteAheadMs / 1000.0) <=
+                shown.captured(2).toDouble() + 0.005);
+        QVERIFY(child<QLabel>("lblHost")->text().contains("127.0.0.1"));
+
+        // Seconds the clock box shows ahead of the Pacific clock of the PC's own time.
+        auto* clock = child<QLineEdit>("txtebaytime");
+        const auto aheadOfPc = [&] {
+            const QDateTime local = QDateTime::currentDateTime();
+            const countdown::DateValue pacific = countdown::pacificFromUtc(countdown::utcFromLocal(
+                countdown::toDateValue({local.date().year(), local.date().month(),
+                                        local.date().day(), local.time().hour(),
+                                        local.time().minute(), local.time().second()}),
+                MainModule::TZInfo.Bias));
+            const auto secondOf = [](const QString& hms) {
+                return QTime::fromString(hms, "h:mm:ss").msecsSinceStartOfDay() / 1000;
+            };
+            const int ahead = secondOf(clock->text()) -
+                              secondOf(QString::fromStdString(countdown::formatHms(pacific)));
+            return (ahead + 86400 + 43200) % 86400 - 43200;
+        };
+        QTest::mouseClick(correct, Qt::LeftButton);
+        QVERIFY(std::abs(platform::clockCorrection().micros() - kSiteAheadMs * 1000) < 500'000);
+        QVERIFY(clock->toolTip().startsWith("Corrected by +4."));
+        QVERIFY(clock->toolTip().endsWith(" against 127.0.0.1"));
+        QCOMPARE(clock->accessibleDescription(), clock->toolTip());
+        QVERIFY(waitUntil([&] { return aheadOfPc() == 4 || aheadOfPc() == 5; }, 1000));
+
+        QTest::mouseClick(correct, Qt::LeftButton);
+        QCOMPARE(platform::clockCorrection().micros(), 0);
+        QVERIFY(clock->toolTip().isEmpty());
+        QVERIFY(waitUntil([&] { return aheadOfPc() == 0 || aheadOfPc() == -1; }, 1000));
+
+        QTest::keyClick(check, Qt::Key_Escape);
+        QVERIFY(!check->isVisible());
     }
 };
 

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QObject>
+#include <QUrl>
+#include <atomic>
+#include <functional>
+#include <thread>
+
+#include "ClockOffset.h"
+
+// One clock check on a thread of its own, so that the clock and the countdown never wait for
+// the network. Its outcome is handed to `done` on the thread of `context`. Destroying the run
+// cancels it and waits for its thread, which ends within one of the transport's short waits;
+// a cancelled run hands over nothing.
+class ClockCheckRun {
+  public:
+    using Done = std::function<void(const clockcheck::CheckOutcome&)>;
+
+    ClockCheckRun(const QUrl& server, QObject* context, Done done);
+    ~ClockCheckRun();
+
+    ClockCheckRun(const ClockCheckRun&) = delete;
+    ClockCheckRun& operator=(const ClockCheckRun&) = delete;
+
+  private:
+    std::atomic<bool> cancelled_{false};
+    std::thread thread_;
+};

@@ -1,0 +1,10 @@
+#include "ClockCorrection.h"
+
+namespace platform {
+
+ClockCorrection& clockCorrection() {
+    static ClockCorrection correction;
+    return correction;
+}
+
+}  // namespace platform
