@@ -4,6 +4,7 @@
 #include <QUrl>
 #include <atomic>
 #include <functional>
+#include <memory>
 #include <thread>
 
 #include "ClockOffset.h"
@@ -11,7 +12,7 @@
 // One clock check on a thread of its own, so that the clock and the countdown never wait for
 // the network. Its outcome is handed to `done` on the thread of `context`. Destroying the run
 // cancels it and waits for its thread, which ends within one of the transport's short waits;
-// a cancelled run hands over nothing.
+// a cancelled run hands over nothing, even an outcome already on its way.
 class ClockCheckRun {
   public:
     using Done = std::function<void(const clockcheck::CheckOutcome&)>;
@@ -23,6 +24,7 @@ class ClockCheckRun {
     ClockCheckRun& operator=(const ClockCheckRun&) = delete;
 
   private:
-    std::atomic<bool> cancelled_{false};
+    // Shared with the thread and with the outcome it posts, which may outlive the run.
+    std::shared_ptr<std::atomic<bool>> cancelled_;
     std::thread thread_;
 };

@@ -3,11 +3,11 @@
 #include "FixedAddresses.h"
 
 QUrl clockCheckServer(const QUrl& page) {
-    const QUrl source = page.isValid() && !page.host().isEmpty() &&
-                                (page.scheme() == QLatin1String("http") ||
-                                 page.scheme() == QLatin1String("https"))
-                            ? page
-                            : QUrl(QString::fromUtf8(browser::kEbayHomePage));
+    const QUrl source =
+        page.isValid() && !page.host().isEmpty() &&
+                (page.scheme() == QLatin1String("http") || page.scheme() == QLatin1String("https"))
+            ? page
+            : QUrl(QString::fromUtf8(browser::kEbayHomePage));
     QUrl server;
     server.setScheme(source.scheme());
     server.setHost(source.host());

@@ -291,7 +291,9 @@ void frmMain::mnuAbout_Click() {
 void frmMain::mnuCheckClock_Click() {
     if (!clockCheck_) {
         frmClockCheck::Hooks hooks{
-            [this] { return clockCheckServer(QUrl(QString::fromStdString(WebBrowser1->LocationURL()))); },
+            [this] {
+                return clockCheckServer(QUrl(QString::fromStdString(WebBrowser1->LocationURL())));
+            },
             [this] { return txtebaytime->text(); },
             [this](std::optional<std::int64_t> offset, const QString& note) {
                 correctClock(offset, note);

@@ -107,6 +107,6 @@ class frmMain : public QMainWindow, public countdown::MainView, public browser::
     QAction* mnuContents = nullptr;
     QAction* mnuAbout = nullptr;
 
-    QPointer<frmAbout> about_;  // the open About dialog, if any
+    QPointer<frmAbout> about_;             // the open About dialog, if any
     frmClockCheck* clockCheck_ = nullptr;  // made when first asked for, then kept
 };

@@ -72,7 +72,7 @@ void TickSource::aim() {
     const qint64 nowUs = std::chrono::duration_cast<std::chrono::microseconds>(
                              std::chrono::system_clock::now().time_since_epoch())
                              .count() +
-                        clockCorrection().micros();
+                         clockCorrection().micros();
     if (!aimKernelTimer(exactDelayToNextBoundary(nowUs))) timer_.start(delayToNextBoundary(nowUs));
 }
 

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDateTime>
-#include <QLabel>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -314,7 +313,9 @@ class BrowserPaneTest : public QObject {
         server.route("/", [](const LocalHttpServer::Request&) {
             const qint64 site = QDateTime::currentMSecsSinceEpoch() + kSiteAheadMs;
             return LocalHttpServer::Response{
-                200, {}, {{"Date", QByteArray::fromStdString(clockcheck::formatHttpDate(site / 1000))}}};
+                200,
+                {},
+                {{"Date", QByteArray::fromStdString(clockcheck::formatHttpDate(site / 1000))}}};
         });
         window->start();
         QVERIFY(shows("http://www.ebay.com/", "www.ebay.com"));
@@ -331,8 +332,9 @@ class BrowserPaneTest : public QObject {
         QVERIFY(!correct->isEnabled());
         QVERIFY(waitUntil([&] { return offsetLine->text() != "Measuring..."; }, 20000));
         const QRegularExpressionMatch shown =
-            QRegularExpression(QString::fromUtf8("^Site clock - PC clock: \\+(\\d+\\.\\d\\d) s \u00b1 "
-                                                 "(\\d+\\.\\d\\d) s$"))
+            QRegularExpression(
+                QString::fromUtf8("^Site clock - PC clock: \\+(\\d+\\.\\d\\d) s \u00b1 "
+                                  "(\\d+\\.\\d\\d) s$"))
                 .match(offsetLine->text());
         QVERIFY2(shown.hasMatch(), qPrintable(offsetLine->text()));
         QVERIFY(std::abs(shown.captured(1).toDouble() - kSiteAheadMs / 1000.0) <=

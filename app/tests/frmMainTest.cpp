@@ -210,8 +210,8 @@ class FrmMainTest : public QObject {
         };
         QCOMPARE(captions("mnuFile"), QStringList{"E&xit"});
         QCOMPARE(captions("mnuBarEdit"), (QStringList{"Cu&t", "&Copy", "&Paste"}));
-        QCOMPARE(captions("mnuTools"),
-                 (QStringList{"Home", "Back", "Forward", "Refresh", "Ebay Time"}));
+        QCOMPARE(captions("mnuTools"), (QStringList{"Home", "Back", "Forward", "Refresh",
+                                                    "Ebay Time", "&Check Clock..."}));
         QCOMPARE(captions("mnuHelp"), (QStringList{"Contents", "-", "About"}));
         QCOMPARE(child<QAction>(window, "mnuExit")->shortcut(), QKeySequence("Ctrl+Q"));
         QCOMPARE(child<QAction>(window, "mnuContents")->shortcut(), QKeySequence("F1"));
