@@ -1,6 +1,8 @@
 // How late the clock box shows each new second: the real window driven by its own tick source,
 // next to an identical box in the same window driven by a free-running 100 ms precise timer.
-// Usage: clock_lag_bench [--seconds N] [--warmup S] [--rephase-ms M]
+// With --clock-checks, clock checks run one after the other throughout, against a loopback
+// server 80 ms of round trip away, to show whether a check running delays the clock.
+// Usage: clock_lag_bench [--seconds N] [--warmup S] [--rephase-ms M] [--clock-checks]
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFile>
@@ -9,8 +11,13 @@
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
+#include <functional>
+#include <memory>
+#include <variant>
 
+#include "ClockCheckRun.h"
 #include "ClockTick.h"
+#include "LoopbackDateServer.h"
 #include "OfflineBrowser.h"
 #include "Percentiles.h"
 #include "SecondLags.h"
@@ -56,7 +63,8 @@ int main(int argc, char** argv) {
                                            "Move the free-running timer to a random phase "
                                            "about this often (0: never).",
                                            "M", "1000");
-    parser.addOptions({secondsOption, warmupOption, rephaseOption});
+    const QCommandLineOption checksOption("clock-checks", "Run clock checks all the while.");
+    parser.addOptions({secondsOption, warmupOption, rephaseOption, checksOption});
     parser.process(app);
     const int seconds = std::max(1, parser.value(secondsOption).toInt());
     const int rephaseMs = std::max(0, parser.value(rephaseOption).toInt());
@@ -103,6 +111,25 @@ int main(int argc, char** argv) {
         rephase.start(rephaseMs + QRandomGenerator::global()->bounded(100));
     });
 
+    // The program's own check runs, on its thread, one after another; each outcome arrives on
+    // the main thread as it does for the clock check window.
+    std::unique_ptr<LoopbackDateServer> dateServer;
+    std::unique_ptr<ClockCheckRun> check;
+    int checksDone = 0;
+    std::function<void()> startCheck = [&] {
+        check = std::make_unique<ClockCheckRun>(
+            QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(dateServer->port())), &window,
+            [&](const clockcheck::CheckOutcome& outcome) {
+                checksDone += std::holds_alternative<clockcheck::ClockOffset>(outcome);
+                QTimer::singleShot(0, &window, startCheck);
+            });
+    };
+    if (parser.isSet(checksOption)) {
+        dateServer = std::make_unique<LoopbackDateServer>(
+            LoopbackDateServer::Behaviour{2'345'678, 40'000, 40'000});
+        startCheck();
+    }
+
     const QString loadBefore = loadAverage();
     window.start();
     freeRunning.start(100);
@@ -110,6 +137,7 @@ int main(int argc, char** argv) {
     const auto measureFrom = std::chrono::system_clock::now() + std::chrono::seconds(warmup);
     QTimer::singleShot((warmup + seconds) * 1000, &app, &QCoreApplication::quit);
     QApplication::exec();
+    check.reset();
 
     const std::int64_t fromNs =
         std::chrono::duration_cast<std::chrono::nanoseconds>(measureFrom.time_since_epoch())
@@ -119,6 +147,7 @@ int main(int argc, char** argv) {
     std::printf("platform %s, %d s, free-running timer re-phased every ~%d ms, load %s -> %s\n",
                 qPrintable(QGuiApplication::platformName()), seconds, rephaseMs,
                 qPrintable(loadBefore), qPrintable(loadAverage()));
+    if (dateServer) std::printf("clock checks completed with an offset: %d\n", checksDone);
     std::printf("%-30s %6s %7s %8s %8s %8s\n", "lag of a new second", "shown", "missed", "p50 ms",
                 "p99 ms", "max ms");
     printRow("tick source, painted", real.paintedMs, real.missedSeconds);
