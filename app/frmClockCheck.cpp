@@ -21,6 +21,12 @@ QLabel* addLabel(QVBoxLayout& layout, const char* name) {
     return label;
 }
 
+// A line with nothing to say takes no room.
+void showLine(QLabel* label, const QString& text) {
+    label->setText(text);
+    label->setVisible(!text.isEmpty());
+}
+
 QString fromUtf8(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
@@ -71,9 +77,10 @@ void frmClockCheck::measure() {
     const QUrl server = hooks_.server();
     host_ = server.host();
     result_.reset();
-    lblOffset->setText(QStringLiteral("Measuring..."));
-    for (QLabel* label : {lblSentence, lblHost, lblWhen, lblRoundTrip, lblSystem}) label->clear();
-    lblHost->setText(QStringLiteral("Against: %1").arg(host_));
+    showLine(lblOffset, QStringLiteral("Measuring..."));
+    for (QLabel* label : {lblSentence, lblHost, lblWhen, lblRoundTrip, lblSystem})
+        showLine(label, {});
+    showLine(lblHost, QStringLiteral("Against: %1").arg(host_));
     cmdMeasure->setEnabled(false);
     // A correction in force stays on while the next measurement runs; the box is left enabled
     // then, so that the PC's own clock can always be brought back.
@@ -93,20 +100,20 @@ void frmClockCheck::showOutcome(const clockcheck::CheckOutcome& outcome) {
 
 void frmClockCheck::showOffset(const clockcheck::ClockOffset& offset) {
     result_ = offset;
-    lblOffset->setText(fromUtf8(clockcheck::offsetLine(offset)));
-    lblSentence->setText(fromUtf8(clockcheck::offsetSentence(offset)));
-    lblHost->setText(QStringLiteral("Measured against: %1").arg(host_));
-    lblWhen->setText(QStringLiteral("Measured at: %1 (Pacific clock)").arg(hooks_.siteTimeNow()));
-    lblRoundTrip->setText(fromUtf8(clockcheck::roundTripLine(offset)));
-    lblSystem->setText(fromUtf8(platform::clockSyncSentence(platform::systemClockSync())));
+    showLine(lblOffset, fromUtf8(clockcheck::offsetLine(offset)));
+    showLine(lblSentence, fromUtf8(clockcheck::offsetSentence(offset)));
+    showLine(lblHost, QStringLiteral("Measured against: %1").arg(host_));
+    showLine(lblWhen, QStringLiteral("Measured at: %1 (Pacific clock)").arg(hooks_.siteTimeNow()));
+    showLine(lblRoundTrip, fromUtf8(clockcheck::roundTripLine(offset)));
+    showLine(lblSystem, fromUtf8(platform::clockSyncSentence(platform::systemClockSync())));
     chkCorrect->setEnabled(true);
     // With the box on, the new offset replaces the correction in force.
     if (chkCorrect->isChecked()) applyCorrection();
 }
 
 void frmClockCheck::showFailure(const clockcheck::CheckFailure& failure) {
-    lblOffset->setText(fromUtf8(clockcheck::failureSentence(failure, host_.toStdString())));
-    lblSystem->setText(fromUtf8(platform::clockSyncSentence(platform::systemClockSync())));
+    showLine(lblOffset, fromUtf8(clockcheck::failureSentence(failure, host_.toStdString())));
+    showLine(lblSystem, fromUtf8(platform::clockSyncSentence(platform::systemClockSync())));
     chkCorrect->setEnabled(chkCorrect->isChecked());
 }
 
