@@ -14,7 +14,7 @@ namespace {
 
 QLabel* addLabel(QVBoxLayout& layout, const char* name) {
     auto* label = new QLabel;
-    label->setObjectName(QString::fromUtf8(name));
+    label->setObjectName(QString::QString::fromStdString(name));
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     layout.addWidget(label);
@@ -26,8 +26,6 @@ void showLine(QLabel* label, const QString& text) {
     label->setText(text);
     label->setVisible(!text.isEmpty());
 }
-
-QString fromUtf8(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
@@ -78,8 +76,7 @@ void frmClockCheck::measure() {
     host_ = server.host();
     result_.reset();
     showLine(lblOffset, QStringLiteral("Measuring..."));
-    for (QLabel* label : {lblSentence, lblHost, lblWhen, lblRoundTrip, lblSystem})
-        showLine(label, {});
+    for (QLabel* label : {lblSentence, lblWhen, lblRoundTrip, lblSystem}) showLine(label, {});
     showLine(lblHost, QStringLiteral("Against: %1").arg(host_));
     cmdMeasure->setEnabled(false);
     // A correction in force stays on while the next measurement runs; the box is left enabled
@@ -92,6 +89,8 @@ void frmClockCheck::measure() {
 void frmClockCheck::showOutcome(const clockcheck::CheckOutcome& outcome) {
     run_.reset();
     cmdMeasure->setEnabled(true);
+    showLine(lblSystem,
+             QString::fromStdString(platform::clockSyncSentence(platform::systemClockSync())));
     if (const auto* offset = std::get_if<clockcheck::ClockOffset>(&outcome))
         showOffset(*offset);
     else
@@ -100,20 +99,19 @@ void frmClockCheck::showOutcome(const clockcheck::CheckOutcome& outcome) {
 
 void frmClockCheck::showOffset(const clockcheck::ClockOffset& offset) {
     result_ = offset;
-    showLine(lblOffset, fromUtf8(clockcheck::offsetLine(offset)));
-    showLine(lblSentence, fromUtf8(clockcheck::offsetSentence(offset)));
+    showLine(lblOffset, QString::fromStdString(clockcheck::offsetLine(offset)));
+    showLine(lblSentence, QString::fromStdString(clockcheck::offsetSentence(offset)));
     showLine(lblHost, QStringLiteral("Measured against: %1").arg(host_));
     showLine(lblWhen, QStringLiteral("Measured at: %1 (Pacific clock)").arg(hooks_.siteTimeNow()));
-    showLine(lblRoundTrip, fromUtf8(clockcheck::roundTripLine(offset)));
-    showLine(lblSystem, fromUtf8(platform::clockSyncSentence(platform::systemClockSync())));
+    showLine(lblRoundTrip, QString::fromStdString(clockcheck::roundTripLine(offset)));
     chkCorrect->setEnabled(true);
     // With the box on, the new offset replaces the correction in force.
     if (chkCorrect->isChecked()) applyCorrection();
 }
 
 void frmClockCheck::showFailure(const clockcheck::CheckFailure& failure) {
-    showLine(lblOffset, fromUtf8(clockcheck::failureSentence(failure, host_.toStdString())));
-    showLine(lblSystem, fromUtf8(platform::clockSyncSentence(platform::systemClockSync())));
+    showLine(lblOffset,
+             QString::fromStdString(clockcheck::failureSentence(failure, host_.toStdString())));
     chkCorrect->setEnabled(chkCorrect->isChecked());
 }
 
@@ -128,6 +126,6 @@ void frmClockCheck::chkCorrect_Click() {
 }
 
 void frmClockCheck::applyCorrection() {
-    hooks_.correct(result_->offset,
-                   fromUtf8(clockcheck::correctionText(*result_, host_.toStdString())));
+    hooks_.correct(result_->offset, QString::fromStdString(
+                                        clockcheck::correctionText(*result_, host_.toStdString())));
 }
