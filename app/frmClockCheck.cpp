@@ -14,7 +14,7 @@ namespace {
 
 QLabel* addLabel(QVBoxLayout& layout, const char* name) {
     auto* label = new QLabel;
-    label->setObjectName(QString::QString::fromStdString(name));
+    label->setObjectName(QString::fromUtf8(name));
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     layout.addWidget(label);
