@@ -20,4 +20,10 @@ class ClockCorrection {
 // The program's one correction, read by the local clock and the tick source.
 ClockCorrection& clockCorrection();
 
+// The PC's system clock in microseconds since the epoch, uncorrected: what a clock check measures.
+std::int64_t pcClockNow();
+
+// The PC's system clock with the correction in force: the clock the program shows.
+std::int64_t correctedClockNow();
+
 }  // namespace platform

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <thread>
 
+#include "ClockCorrection.h"
 #include "HttpAnswerFraming.h"
 #include "TicklotVersion.h"
 
@@ -103,12 +104,6 @@ SocketTransport::SocketTransport(const QUrl& address, const std::atomic<bool>& c
       requestTail_(requestTailFor(address)) {}
 
 SocketTransport::~SocketTransport() = default;
-
-PcMicros pcClockNow() {
-    return std::chrono::duration_cast<std::chrono::microseconds>(
-               std::chrono::system_clock::now().time_since_epoch())
-        .count();
-}
 
 PcMicros SocketTransport::now() { return pcClockNow(); }
 

@@ -12,9 +12,6 @@ class QTcpSocket;
 
 namespace platform {
 
-// The PC's system clock, uncorrected: the clock the Pacific clock reads.
-clockcheck::PcMicros pcClockNow();
-
 // The timed transport over a socket of Qt Network, to the server of one http or https address.
 // Its calls block, so it runs on a thread of its own: that thread opens it, sends through it and
 // destroys it (the socket belongs to it), while the GUI thread never waits. Every wait is cut

@@ -1,7 +1,6 @@
 #include "TickSource.h"
 
 #include <QSocketNotifier>
-#include <chrono>
 #include <cstdint>
 
 #include "ClockCorrection.h"
@@ -69,10 +68,7 @@ qint64 TickSource::exactDelayToNextBoundary(qint64 wallClockUs) {
 }
 
 void TickSource::aim() {
-    const qint64 nowUs = std::chrono::duration_cast<std::chrono::microseconds>(
-                             std::chrono::system_clock::now().time_since_epoch())
-                             .count() +
-                         clockCorrection().micros();
+    const qint64 nowUs = correctedClockNow();
     if (!aimKernelTimer(exactDelayToNextBoundary(nowUs))) timer_.start(delayToNextBoundary(nowUs));
 }
 

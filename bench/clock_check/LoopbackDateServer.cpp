@@ -10,8 +10,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "ClockCorrection.h"
 #include "HttpDate.h"
-#include "SocketTransport.h"
 
 namespace {
 

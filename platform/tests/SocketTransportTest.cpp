@@ -5,6 +5,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "ClockCorrection.h"
 #include "EventLoopWait.h"
 #include "LocalHttpServer.h"
 #include "SelfSignedHttpsServer.h"
