@@ -1,13 +1,10 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
 
-namespace clockcheck {
+#include "ClockReading.h"
 
-// Microseconds since 1970-01-01 00:00 UTC on the PC's system clock: the clock the Pacific
-// clock reads, before any correction.
-using PcMicros = std::int64_t;
+namespace clockcheck {
 
 enum class Method { Head, Get };
 
