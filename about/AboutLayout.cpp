@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Ticklot Developers
+
 #include "AboutLayout.h"
 
 #include <array>
@@ -8,8 +11,9 @@ namespace {
 constexpr const char* kDescription =
     "Timing Program for the person that enjoys the manual sniping process on Ebay";
 constexpr const char* kDisclaimer =
-    "This program is protected by copyright law. All rights reserved. It is provided as is, "
-    "without warranty of any kind: you use it entirely at your own risk.";
+    "Copyright 2026 Ticklot Developers. Free software under the GNU General Public License, "
+    "version 3 or later. It is provided as is, without warranty of any kind: you use it "
+    "entirely at your own risk.";
 
 constexpr std::array kControls{
     Control{"cmdOK", Kind::Button, 4245, 2625, 1260, 345, 0, "OK"},

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Ticklot Developers
+
 #include <QIcon>
 #include <QLabel>
 #include <QMessageBox>
@@ -152,8 +155,8 @@ class FrmAboutTest : public QObject {
                  QStringLiteral("&System Info..."));
 
         const QString disclaimer = child<QLabel>(dialog, "lblDisclaimer")->text();
-        QVERIFY(disclaimer.indexOf("All rights reserved") >= 0);
-        QVERIFY(disclaimer.indexOf("All rights reserved") < disclaimer.indexOf("own risk"));
+        QVERIFY(disclaimer.indexOf("GNU General Public License, version 3 or later") >= 0);
+        QVERIFY(disclaimer.indexOf("Copyright") < disclaimer.indexOf("own risk"));
     }
 
     void wrappedTextsFitTheirLabels_data() {
