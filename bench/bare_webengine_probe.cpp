@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Ticklot Developers
+
 // A bare QWebEngineView of the browser pane's size showing the page given as argument, for
 // comparison with the Ticklot window. Prints milliseconds from process launch to the page's
 // loadFinished and the peak resident set one second after that.

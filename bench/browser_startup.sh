@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Ticklot Developers
 # Whole-process figures of the browser pane, offscreen: from process launch to the first clock
 # text and to the first completed navigation of a local page, and the main process's peak
 # resident set, for the Ticklot window and, in the same run, for a bare QWebEngineView showing

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Ticklot Developers
+
 // Date text conversions per second, for the texts the countdown parses on every tick (the clock
 // text and typical end times) and for texts it refuses.
 #include <benchmark/benchmark.h>

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Ticklot Developers
 # Main-thread CPU of the running program (every page it asks for served blank from this
 # machine, a countdown running) next to a bare window with one line edit set every 100 ms, and
 # that window with its edit painted at once, offscreen and under Xvfb, with the time of each tick.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Ticklot Developers
+
 // Time from the start of main() to the first clock text, over repeated in-process runs.
 // Prints each run and the median in milliseconds.
 #include <QApplication>

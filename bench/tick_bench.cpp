@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Ticklot Developers
+
 // Main-thread cost of one tick: the clock logic alone, idle and with a countdown running, and
 // the real window's handler with its text updates and immediate repaint (offscreen platform).
 #include <benchmark/benchmark.h>

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Ticklot Developers
+
 // The Ticklot window started as main() starts it, with the start-up page replaced by the local
 // page given as argument. Prints, in one line: milliseconds from process launch to the first
 // clock text and to the address bar showing the local page (its navigation completed), and the

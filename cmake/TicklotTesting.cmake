@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Ticklot Developers
+
 # Helpers that register test executables with CTest.
 if(TICKLOT_BUILD_TESTS)
     enable_testing()

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Ticklot Developers
 # Fuzzes the date text conversion and the clock check's parsing of what a server sends (the
 # answer's head and its Date) with libFuzzer under AddressSanitizer and
 # UndefinedBehaviorSanitizer, one target after the other, each for the given seconds.

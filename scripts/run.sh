@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Ticklot Developers
 # Installs what is missing, builds Ticklot and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."

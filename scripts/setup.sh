@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Ticklot Developers
 # Installs what building Ticklot needs on Debian 12 or 13 through apt-get, and with --test
 # what testing needs, with --fuzz what fuzzing needs, with --package what building, checking
 # and test-installing its Debian package needs (debian/control's build dependencies included).

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Ticklot Developers
 # Proves the Debian package on clean Debian 12 and 13 systems made with mmdebstrap:
 #  1. builds the package for this machine's release (scripts/package.sh);
 #  2. installs it in a minimal Debian 12 root with apt, runs it there under Xvfb and checks from

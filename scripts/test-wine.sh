@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Ticklot Developers
 # Cross-builds every target that needs no Qt for 64-bit Windows with mingw-w64 and runs their
 # tests under Wine, in a fresh Wine prefix that is removed afterwards. Exits non-zero on any
 # failure. scripts/test.sh runs it after the native tests.

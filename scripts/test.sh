@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Ticklot Developers
 # Installs what is missing, builds every target with AddressSanitizer and
 # UndefinedBehaviorSanitizer and runs every test headless, then builds an optimised
 # configuration and runs its unit and widget tests, since some faults show only when the

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Ticklot Developers
+
 // The main window's browser pane with the real Qt WebEngine browser, against pages served by
 // the test itself on 127.0.0.1. Other hosts are unreachable here: their pages are error pages.
 #include <QAction>

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Ticklot Developers
+
 // How well a clock check finds a server's offset: full checks (the socket transport and the
 // measurement) against a loopback server whose clock runs at a known offset, for round trips
 // from 0 to 200 ms, split evenly or lopsidedly between the request's way and the answer's.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Ticklot Developers
+
 // How late the clock box shows each new second: the real window driven by its own tick source,
 // next to an identical box in the same window driven by a free-running 100 ms precise timer.
 // With --clock-checks, clock checks run one after the other throughout, against a loopback

@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Ticklot Developers
+
 """Serves one blank page for every request, on a free loopback port, which it prints first.
 Used as the browser's proxy, it stands in for every web page the program asks for."""
 import http.server

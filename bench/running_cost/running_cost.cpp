@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Ticklot Developers
+
 // Main-thread cost of running: the real main window with its page and a countdown, or with
 // --floor a bare window whose one line edit is set every 100 ms, or with --floor-repaint the same
 // edit painted at once when its text changes, as the clock box is. After a warm-up it

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Ticklot Developers
+
 // libFuzzer target for what a server sends: the answer's head and the `Date` value. Beyond
 // crashes and sanitizer reports it checks that an accepted head holds only what its grammar
 // allows, and that an accepted date written back as an IMF-fixdate reads as the same second

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Ticklot Developers
+
 // libFuzzer target for the date text conversion. Beyond crashes and sanitizer reports it checks
 // that a conversion is repeatable, that an accepted text gives a real date value, and that the
 // value written back as year-month-day hours:minutes:seconds converts to the same value, so the

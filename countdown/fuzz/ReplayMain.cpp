@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Ticklot Developers
+
 // Runs the fuzz target over every file of the given folders, as libFuzzer would replay them, so
 // the ordinary test build compiles the target and checks the seed corpus. Fails when it finds
 // no file at all.

@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Ticklot Developers
+
 """Starts the real program: it opens on the eBay home page (an error page here, where no host
 but this machine's is reachable) and F1 shows the help page shipped inside it."""
 import subprocess

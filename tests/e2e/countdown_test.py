@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Ticklot Developers
+
 """Types end times into the real program: a wrong one is refused with the message, one six
 seconds ahead of the clock counts down with a red indicator to "Ended" on the end's second, and
 Stop shows "Stopped"."""

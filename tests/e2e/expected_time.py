@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Ticklot Developers
+
 """What the clock and the countdown should show, computed from the time zone database alone.
 
 The program shows local time + standard-time bias - 8 h, the bias taken once at start, with

@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Ticklot Developers
+
 """A libfaketime clock the test moves while the program runs.
 
 The program reads a file on every clock call (FAKETIME_TIMESTAMP_FILE with FAKETIME_NO_CACHE)

@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Ticklot Developers
+
 """Checks an installed Ticklot from outside: the Pacific clock runs, the browser shows a page,
 the six toolbar pictures are drawn, and the X11 window class is the desktop entry's
 StartupWMClass. Arguments: a command that starts the installed program, its desktop entry.

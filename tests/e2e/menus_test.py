@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Ticklot Developers
+
 """The menus as a keyboard user meets them: Edit > Cut, Copy and Paste chosen by their access
 keys, and Help > About opening one About dialog however often it is chosen."""
 import re

@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Ticklot Developers
+
 """A killed renderer: a notice takes the page's place, address bar and status panel 1 stay, and
 Refresh loads the page again. Chromium's sandbox is off as root, on otherwise."""
 import contextlib

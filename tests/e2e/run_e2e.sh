@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Ticklot Developers
 # Runs one end-to-end test script against the real binary under a private X server and a
 # private D-Bus session, so that the accessibility bus belongs to this run alone.
 # Usage: run_e2e.sh <test.py> <ticklot binary> [arguments of the test]

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Ticklot Developers
 # run_e2e.sh as a throw-away unprivileged user, so that Chromium's sandbox is on; needs root (else
 # exit 77: skipped). Usage: as run_e2e.sh.
 set -euo pipefail

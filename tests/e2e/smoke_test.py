@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Ticklot Developers
+
 """Starts the real program, reads its Pacific clock and ends it with Ctrl+Q."""
 import datetime
 import re

@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Ticklot Developers
+
 """Where a soak run slows its faked clock down to real speed: around local midnight, the
 daylight-saving change, Pacific midnight on the clock and the countdown's end, so that the
 program ticks through every second there. In between, the clock races ahead."""

@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Ticklot Developers
+
 """Soak: the real program under a faked clock that races through at least 24 hours, slowing to
 real speed around local midnight, the daylight-saving change, Pacific midnight and the end of
 the countdown started at the beginning. Every sample of the clock, the countdown, the indicator

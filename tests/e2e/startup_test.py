@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Ticklot Developers
+
 """Right after start: the caption, the Pacific clock for the PC's zone and faked time, the local
 long date in status panel 2, and Ctrl+Q ending the program with status 0."""
 import datetime

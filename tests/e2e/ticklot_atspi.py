@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Ticklot Developers
+
 """Drives the real Ticklot binary through the accessibility interface (AT-SPI).
 
 Run inside a private D-Bus session and an X server (see run_e2e.sh) with Debian's python3,

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Ticklot Developers
+
 // StartSysInfo and GetKeyValue over Windows itself: the real registry, file test and program
 // launch. The tests write their own registry values and remove them afterwards.
 #include <windows.h>

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Ticklot Developers
+
 // A program for the launch tests on Windows: it writes how it was started into
 // "<its own path>.started" and ends. The window style is "default" unless the starter set one.
 #include <windows.h>

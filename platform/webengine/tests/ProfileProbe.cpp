@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Ticklot Developers
+
 // Opens one address in the browser with its on-disk profile, prints the title of the page it
 // lands on and ends as the program ends: two runs in a row behave like two runs of the program.
 #include <QApplication>

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Ticklot Developers
+
 // The Qt WebEngine browser against pages served by the test itself on 127.0.0.1.
 #include <QApplication>
 #include <QDir>
