@@ -7,8 +7,6 @@
 
 #ifdef _WIN32
 #include <windows.h>
-
-#include <realtimeapiset.h>
 #else
 #include <time.h>
 #endif
@@ -17,12 +15,34 @@ namespace platform {
 
 #ifdef _WIN32
 
+namespace {
+
+using InterruptTimeFunction = VOID(WINAPI*)(PULONGLONG);
+
+// QueryInterruptTimePrecise exists from Windows 10 on (and not in Wine): looked up once.
+InterruptTimeFunction preciseInterruptTime() {
+    static const auto function = reinterpret_cast<InterruptTimeFunction>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"kernelbase.dll"), "QueryInterruptTimePrecise")));
+    return function;
+}
+
+}  // namespace
+
 // The interrupt time counts in 100 ns units since boot, the time spent in sleep or hibernation
-// included, and nothing steps it.
+// included, and nothing steps it. Where it is missing, the performance counter, which no step
+// moves either.
 clockcheck::StepFreeMicros stepFreeNow() {
-    ULONGLONG hundredNanoseconds = 0;
-    QueryInterruptTimePrecise(&hundredNanoseconds);
-    return static_cast<clockcheck::StepFreeMicros>(hundredNanoseconds / 10);
+    if (const InterruptTimeFunction function = preciseInterruptTime()) {
+        ULONGLONG hundredNanoseconds = 0;
+        function(&hundredNanoseconds);
+        return static_cast<clockcheck::StepFreeMicros>(hundredNanoseconds / 10);
+    }
+    LARGE_INTEGER counter;
+    LARGE_INTEGER frequency;
+    QueryPerformanceCounter(&counter);
+    QueryPerformanceFrequency(&frequency);
+    return counter.QuadPart / frequency.QuadPart * 1'000'000 +
+           counter.QuadPart % frequency.QuadPart * 1'000'000 / frequency.QuadPart;
 }
 
 #else
