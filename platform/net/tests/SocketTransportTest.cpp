@@ -5,7 +5,7 @@
 #include <QtTest>
 #include <memory>
 
-#include "ClockCorrection.h"
+#include "ClockPair.h"
 #include "EventLoopWait.h"
 #include "LocalHttpServer.h"
 #include "SelfSignedHttpsServer.h"
@@ -69,7 +69,7 @@ class ScriptedServer : public QObject {
                 socket->write("HTTP/1.1 200 Connection established\r\n\r\n");
                 continue;
             }
-            readAt << platform::pcClockNow();
+            readAt << platform::readClockPair().system;
             requests << buffer.left(end);
             connection->queue << script_.value(requests.size() - 1);
         }

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <thread>
 
-#include "ClockCorrection.h"
+#include "ClockPair.h"
 #include "HttpAnswerFraming.h"
 #include "TicklotVersion.h"
 
@@ -105,7 +105,7 @@ SocketTransport::SocketTransport(const QUrl& address, const std::atomic<bool>& c
 
 SocketTransport::~SocketTransport() = default;
 
-PcMicros SocketTransport::now() { return pcClockNow(); }
+PcMicros SocketTransport::now() { return readClockPair().system; }
 
 // The host lookup, the connection, a proxy's tunnel and the TLS handshake run on this thread's
 // event loop, woken every slice to look at the cancel flag. (A sliced waitForConnected would not
