@@ -34,15 +34,16 @@ constexpr Row kRows[] = {
 class SendLateness : public clockcheck::TimedTransport {
   public:
     explicit SendLateness(clockcheck::TimedTransport& transport) : transport_(transport) {}
-    clockcheck::PcMicros now() override { return transport_.now(); }
+    clockcheck::ClockReading now() override { return transport_.now(); }
     clockcheck::Exchange open() override { return transport_.open(); }
-    clockcheck::Exchange exchange(clockcheck::PcMicros sendAt, clockcheck::Method method) override {
-        const bool ahead = sendAt > transport_.now();
+    clockcheck::Exchange exchange(clockcheck::StepFreeMicros sendAt,
+                                  clockcheck::Method method) override {
+        const bool ahead = sendAt > transport_.now().stepFree;
         clockcheck::Exchange exchange = transport_.exchange(sendAt, method);
-        if (ahead) mostUs = std::max(mostUs, exchange.sent - sendAt);
+        if (ahead) mostUs = std::max(mostUs, exchange.sent.stepFree - sendAt);
         return exchange;
     }
-    clockcheck::PcMicros mostUs = 0;
+    clockcheck::StepFreeMicros mostUs = 0;
 
   private:
     clockcheck::TimedTransport& transport_;

@@ -16,6 +16,7 @@ using clockcheck::Exchange;
 using clockcheck::Failure;
 using clockcheck::Method;
 using clockcheck::PcMicros;
+using clockcheck::StepFreeMicros;
 using testing_support::waitUntil;
 
 namespace {
@@ -96,7 +97,7 @@ class ScriptedServer : public QObject {
 struct Run {
     Exchange opened;
     QList<Exchange> exchanges;
-    QList<PcMicros> sendAt;
+    QList<StepFreeMicros> sendAt;
 };
 
 // Opens a transport on a thread of its own, as the program does, and sends each request
@@ -109,7 +110,7 @@ Run measure(const QUrl& address, const QList<Step>& steps, int limitMs,
         platform::SocketTransport transport(address, cancel, std::chrono::milliseconds(limitMs));
         run.opened = transport.open();
         for (qsizetype i = 0; i < steps.size() && run.opened.failure == Failure::None; ++i) {
-            run.sendAt << transport.now() + sendDelayUs;
+            run.sendAt << transport.now().stepFree + sendDelayUs;
             run.exchanges << transport.exchange(run.sendAt.back(), steps[i].method);
         }
     }));
@@ -197,8 +198,9 @@ class SocketTransportTest : public QObject {
                 QVERIFY2(got.failure == step.failure, (row.name + (": " + got.detail)).c_str());
                 if (got.failure != None) continue;
                 QCOMPARE(QByteArray::fromStdString(got.head), lastHead(step.bytes));
-                QVERIFY2(run.sendAt[i] <= got.sent && got.sent <= server.readAt[i] &&
-                             server.readAt[i] <= got.received,
+                QVERIFY2(run.sendAt[i] <= got.sent.stepFree &&
+                             got.sent.system <= server.readAt[i] &&
+                             server.readAt[i] <= got.received.system,
                          row.name);
                 QCOMPARE(server.requests[i], (step.method == Head ? "HEAD" : "GET") +
                                                  (" / HTTP/1.1\r\nHost: " + host + fields));
