@@ -271,6 +271,30 @@ class SocketTransportTest : public QObject {
         }
     }
 
+    // A proxy that cannot be reached, or that will not open a tunnel, is named as the one that
+    // failed, not the site.
+    void tellsTheProxyFromTheSite() {
+        QTcpServer denying;
+        denying.listen(QHostAddress::LocalHost, 0);
+        connect(&denying, &QTcpServer::newConnection, this, [&] {
+            QTcpSocket* socket = denying.nextPendingConnection();
+            connect(socket, &QTcpSocket::readyRead, socket, [socket] {
+                socket->write("HTTP/1.1 403 Forbidden\r\nContent-Length: 0\r\n\r\n");
+            });
+        });
+        const QUrl nowhere = testing_support::LocalHttpServer::unreachableUrl();
+        const std::pair<QByteArray, Failure> rows[] = {
+            {"http://127.0.0.1:" + QByteArray::number(nowhere.port()), Failure::ProxyUnreachable},
+            {"http://127.0.0.1:" + QByteArray::number(denying.serverPort()), Failure::ProxyRefused},
+        };
+        for (const auto& [proxy, failure] : rows) {
+            qputenv("http_proxy", proxy);
+            const Exchange opened = measure(QUrl("http://clock.test/"), {}, 1'000).opened;
+            qunsetenv("http_proxy");
+            QCOMPARE(opened.failure, failure);
+        }
+    }
+
     void refusesAConnection() {
         QCOMPARE(
             measure(testing_support::LocalHttpServer::unreachableUrl(), {}, 500).opened.failure,
