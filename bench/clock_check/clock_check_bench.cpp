@@ -148,8 +148,10 @@ int main(int argc, char** argv) {
                 std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
             const auto* result = std::get_if<clockcheck::ClockOffset>(&outcome);
             if (!result) {
-                std::printf("%9d %9d %10.4f  failed: %s\n", row.beforeMs, row.afterMs, row.offsetS,
-                            std::get<clockcheck::CheckFailure>(outcome).detail.c_str());
+                std::printf("%9d %9d %10.4f  %s\n", row.beforeMs, row.afterMs, row.offsetS,
+                            clockcheck::failureSentence(std::get<clockcheck::CheckFailure>(outcome),
+                                                        "127.0.0.1")
+                                .c_str());
                 coveredAll = false;
                 continue;
             }
