@@ -1,12 +1,18 @@
 #include "DirectConnection.h"
 
+#ifdef _WIN32
+#include <ws2tcpip.h>
+#else
+#include <netdb.h>
+#include <sys/socket.h>
+#endif
+
 #include <QEventLoop>
-#include <QHostInfo>
 #include <QTcpSocket>
 #include <QTimer>
 #include <algorithm>
 #include <chrono>
-#include <optional>
+#include <thread>
 #include <vector>
 
 #include "ClockPair.h"
@@ -39,23 +45,45 @@ Connecting::Status runUntil(const Done& done, clockcheck::StepFreeMicros deadlin
 
 Connecting lookUpHost(const QString& host, clockcheck::StepFreeMicros deadline,
                       const std::atomic<bool>& cancel) {
+    // The resolver's answer, written by the lookup's thread before it sets `done`.
+    struct Lookup {
+        std::atomic<bool> done = false;
+        int error = 0;
+        QList<QHostAddress> addresses;
+    };
+    auto lookup = std::make_shared<Lookup>();
+    // A thread of its own rather than Qt's lookup pool, which the program's end waits for: a
+    // resolver that hangs is left behind with the lookup it shares.
+    std::thread([lookup, name = host.toStdString()] {
+#ifdef _WIN32
+        WSADATA winsock;  // the resolver needs Winsock started on this thread's behalf too
+        WSAStartup(MAKEWORD(2, 2), &winsock);
+#endif
+        addrinfo hints{};
+        hints.ai_family = AF_UNSPEC;
+        hints.ai_socktype = SOCK_STREAM;
+        addrinfo* found = nullptr;
+        lookup->error = getaddrinfo(name.c_str(), nullptr, &hints, &found);
+        for (const addrinfo* entry = lookup->error == 0 ? found : nullptr; entry;
+             entry = entry->ai_next)
+            lookup->addresses << QHostAddress(entry->ai_addr);
+        if (found) freeaddrinfo(found);
+#ifdef _WIN32
+        WSACleanup();
+#endif
+        lookup->done = true;
+    }).detach();
+
     Connecting result;
-    std::optional<QHostInfo> info;
-    QObject scope;  // drops a late answer once this call has returned
-    const int id =
-        QHostInfo::lookupHost(host, &scope, [&](const QHostInfo& answer) { info = answer; });
-    result.status = runUntil([&] { return info.has_value(); }, deadline, cancel);
-    if (result.status != Connecting::Status::Done) {
-        QHostInfo::abortHostLookup(id);
-        return result;
-    }
-    if (info->error() != QHostInfo::NoError || info->addresses().isEmpty()) {
+    result.status = runUntil([&] { return lookup->done.load(); }, deadline, cancel);
+    if (result.status != Connecting::Status::Done) return result;
+    if (lookup->error != 0 || lookup->addresses.isEmpty()) {
         result.status = Connecting::Status::Failed;
         result.error = QAbstractSocket::HostNotFoundError;
-        result.errorString = info->errorString();
+        result.errorString = QString::fromLocal8Bit(gai_strerror(lookup->error));
         return result;
     }
-    result.addresses = info->addresses();
+    result.addresses = lookup->addresses;
     return result;
 }
 

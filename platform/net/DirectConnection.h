@@ -29,7 +29,8 @@ struct Connecting {
     QString errorString;                                                       // (Failed)
 };
 
-// Looks up the host's addresses without blocking, so that a cancel or the deadline ends the wait.
+// Looks up the host's addresses on a thread of its own, so that a cancel or the deadline ends
+// the wait however long the resolver takes.
 Connecting lookUpHost(const QString& host, clockcheck::StepFreeMicros deadline,
                       const std::atomic<bool>& cancel);
 
