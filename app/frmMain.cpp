@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "ActiveControl.h"
+#include "AltLetterGuard.h"
 #include "BrowserCommands.h"
 #include "CachedPanelStyle.h"
 #include "ClockCheckServer.h"
@@ -185,6 +186,7 @@ void frmMain::createControls() {
     connect(client->findChild<QPushButton*>("cmdEnd"), &QPushButton::clicked, this,
             &frmMain::cmdEnd_Click);
     WebBrowser1 = client->findChild<platform::WebEngineBrowser*>("WebBrowser1");
+    for (QLineEdit* box : client->findChildren<QLineEdit*>()) AltLetterGuard::guard(*box);
     // Nothing runs until the first tick, which hides the indicator while no countdown runs.
     Shape1->hide();
 }
@@ -200,6 +202,9 @@ void frmMain::createMenus() {
     mnuFile->setObjectName("mnuFile");
     mnuExit = addItem(mnuFile, "mnuExit", QStringLiteral("E&xit"));
     mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    // Ctrl+Q ends the program from every one of its windows, the About and Clock Check windows
+    // included.
+    mnuExit->setShortcutContext(Qt::ApplicationShortcut);
     connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
 
     mnuBarEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
@@ -231,6 +236,14 @@ void frmMain::createMenus() {
     mnuHelp->addSeparator()->setObjectName("mnuSep");
     mnuAbout = addItem(mnuHelp, "mnuAbout", QStringLiteral("About"));
     connect(mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
+
+    // The address bar's keys of every browser; they have no menu item.
+    auto* addressKeys = new QAction(this);
+    addressKeys->setObjectName("addressKeys");
+    addressKeys->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_L),
+                               QKeySequence(Qt::ALT | Qt::Key_D), QKeySequence(Qt::Key_F6)});
+    addAction(addressKeys);
+    connect(addressKeys, &QAction::triggered, this, &frmMain::txtAddress_Select);
 }
 
 // Each browser command and the browser's completion event go to their one handler. Enter in the
@@ -319,6 +332,12 @@ void frmMain::correctClock(std::optional<std::int64_t> offsetMicros, const QStri
 }
 
 void frmMain::mnuExit_Click() { QCoreApplication::exit(0); }
+
+// The focus goes to the address bar with its whole text selected, ready to be typed over.
+void frmMain::txtAddress_Select() {
+    txtAddress->setFocus(Qt::ShortcutFocusReason);
+    txtAddress->selectAll();
+}
 
 void frmMain::cmdStart_Click() {
     countdown::startCountdown(*this, countdown::conversionAt(clock_->read(), regional_));
