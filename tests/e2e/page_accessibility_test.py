@@ -1,0 +1,61 @@
+"""With an assistive technology active, the page in the browser pane is read through the
+accessibility interface: its document has children, a heading and a link among them."""
+import http.server
+import sys
+import threading
+import time
+import unittest
+
+import pyatspi
+
+from ticklot_atspi import TicklotApp
+
+BINARY = sys.argv.pop(1)
+PAGE = (b"<!DOCTYPE html><html><head><title>Auction 4711</title></head><body>"
+        b"<h1>Bid on lot 4711</h1><a href='/bid'>Place bid</a></body></html>")
+
+
+class OnePage(http.server.BaseHTTPRequestHandler):
+    def do_GET(self):
+        self.send_response(200)
+        self.send_header("Content-Type", "text/html")
+        self.send_header("Content-Length", str(len(PAGE)))
+        self.end_headers()
+        self.wfile.write(PAGE)
+
+    def log_message(self, *args):
+        pass
+
+
+def descendant(root, role, name):
+    return pyatspi.findDescendant(root, lambda a: a is not None and a.getRoleName() == role
+                                  and a.name == name)
+
+
+class PageAccessibility(unittest.TestCase):
+    def test_page_tree_has_heading_and_link(self):
+        server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), OnePage)
+        threading.Thread(target=server.serve_forever, daemon=True).start()
+        app = TicklotApp(BINARY)
+        try:
+            address = app.find("Address", "text")
+            app.wait_for_text(address, lambda t: t == "http://www.ebay.com/", timeout=15)
+            url = "http://127.0.0.1:%d/" % server.server_address[1]
+            address.queryEditableText().setTextContents(url)
+            app.find("Go", "push button").queryAction().doAction(0)
+            deadline = time.monotonic() + 20
+            while True:
+                document = descendant(app.root, "document web", "Auction 4711")
+                if document is not None and document.childCount > 0:
+                    break
+                self.assertLess(time.monotonic(), deadline, "the page's document stayed empty")
+                time.sleep(0.2)
+            self.assertIsNotNone(descendant(document, "heading", "Bid on lot 4711"))
+            self.assertIsNotNone(descendant(document, "link", "Place bid"))
+        finally:
+            app.kill()
+            server.shutdown()
+
+
+if __name__ == "__main__":
+    unittest.main()
