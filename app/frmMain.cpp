@@ -35,6 +35,7 @@
 #include "TextFit.h"
 #include "TimeZoneCapture.h"
 #include "Twips.h"
+#include "UnfocusedTextFit.h"
 #include "WebEngineBrowser.h"
 #include "frmAbout.h"
 #include "frmClockCheck.h"
@@ -57,6 +58,9 @@ QFont fontFor(main_layout::Font font, const QFont& base) {
     return result;
 }
 
+// An end text or countdown text too wide for its box shrinks no further than this.
+constexpr double kSmallestTextPointSize = 10.0;
+
 QRect designedRect(const main_layout::Control& control) {
     return twipsRect(control.left, control.top, control.width, control.height);
 }
@@ -64,13 +68,18 @@ QRect designedRect(const main_layout::Control& control) {
 // Where the font on hand is wider than the designed face, the control grows to the right into
 // free space, or its font shrinks, until the widest text it shows fits.
 // `designed` holds every control's designed rectangle, the free space the control may grow into.
+// The end-time box only widens: a text that is wider still shrinks the font while the box has
+// no focus, and the times that fit keep the designed size.
 void fitShownTexts(const main_layout::Control& control, QWidget& widget,
                    const std::vector<QRect>& designed) {
     const QStringList texts = shown_texts::shownBy(control, widget.fontMetrics());
     if (texts.isEmpty()) return;
-    text_fit::fit(widget, texts,
-                  text_fit::rightLimit(designedRect(control), designed,
-                                       twipsToPixels(main_layout::kClientWidth)));
+    const int rightLimit = text_fit::rightLimit(designedRect(control), designed,
+                                                twipsToPixels(main_layout::kClientWidth));
+    if (control.shows == Shows::EndTime)
+        text_fit::widen(widget, texts, rightLimit);
+    else
+        text_fit::fit(widget, texts, rightLimit);
 }
 
 // A picture button's picture fills a square this many pixels inside the button's frame on every
@@ -156,12 +165,15 @@ void frmMain::createControls() {
     for (const main_layout::Control& control : main_layout::controls()) {
         QWidget* widget = createControl(control, client);
         widget->setObjectName(QString::fromUtf8(control.name));
-        if (control.shows == Shows::TimeOfDay || control.shows == Shows::Countdown)
-            widget->setStyle(timeBoxStyle);
+        const bool timeBox = control.shows == Shows::TimeOfDay || control.shows == Shows::EndTime ||
+                             control.shows == Shows::Countdown;
+        if (timeBox) widget->setStyle(timeBoxStyle);
         widget->setGeometry(designedRect(control));
         if (control.kind == Kind::PictureButton) fitPicture(*static_cast<QPushButton*>(widget));
         widget->setFont(fontFor(control.font, widget->font()));
         fitShownTexts(control, *widget, designed);
+        if (control.shows == Shows::EndTime || control.shows == Shows::Countdown)
+            UnfocusedTextFit::attach(*static_cast<QLineEdit*>(widget), kSmallestTextPointSize);
         if (control.toolTip) {
             widget->setToolTip(QString::fromUtf8(control.toolTip));
             widget->setAccessibleName(QString::fromUtf8(control.toolTip));

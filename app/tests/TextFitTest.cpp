@@ -71,7 +71,6 @@ class TextFitTest : public QObject {
         row("cmdStart", Texts::Own, {24, 264, 105, 25});
         row("cmdEnd", Texts::Own, {24, 296, 105, 25});
         row("txtebaytime", Texts::TimesOfDay, {24, 80, 129, 33});
-        row("txtauctionend", Texts::TimesOfDay, {24, 144, 129, 33});
         row("txtTimer", Texts::Countdown, {24, 208, 129, 33});
         row("cmdGo", Texts::Own, {968, 56, 25, 17});
         row("StatusBar1Panel2", Texts::LongDates, {});

@@ -79,7 +79,8 @@ class FrmMainTest : public QObject {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRect>("geometry");
         QTest::newRow("txtebaytime") << "txtebaytime" << QRect(24, 80, 129, 33);
-        QTest::newRow("txtauctionend") << "txtauctionend" << QRect(24, 144, 129, 33);
+        // Widened from 129 pixels to hold "11:59:59 PM" in Liberation Sans Bold at 18 points.
+        QTest::newRow("txtauctionend") << "txtauctionend" << QRect(24, 144, 146, 33);
         QTest::newRow("txtTimer") << "txtTimer" << QRect(24, 208, 129, 33);
         QTest::newRow("Shape1") << "Shape1" << QRect(160, 208, 33, 33);
         QTest::newRow("cmdStart") << "cmdStart" << QRect(24, 264, 105, 25);
