@@ -1,7 +1,10 @@
 """With an assistive technology active, the page in the browser pane is read through the
 accessibility interface: its document has children, a heading and a link among them."""
+import functools
 import http.server
+import pathlib
 import sys
+import tempfile
 import threading
 import time
 import unittest
@@ -11,18 +14,11 @@ import pyatspi
 from ticklot_atspi import TicklotApp
 
 BINARY = sys.argv.pop(1)
-PAGE = (b"<!DOCTYPE html><html><head><title>Auction 4711</title></head><body>"
-        b"<h1>Bid on lot 4711</h1><a href='/bid'>Place bid</a></body></html>")
+PAGE = ("<!DOCTYPE html><html><head><title>Auction 4711</title></head><body>"
+        "<h1>Bid on lot 4711</h1><a href='/bid'>Place bid</a></body></html>")
 
 
-class OnePage(http.server.BaseHTTPRequestHandler):
-    def do_GET(self):
-        self.send_response(200)
-        self.send_header("Content-Type", "text/html")
-        self.send_header("Content-Length", str(len(PAGE)))
-        self.end_headers()
-        self.wfile.write(PAGE)
-
+class QuietFiles(http.server.SimpleHTTPRequestHandler):
     def log_message(self, *args):
         pass
 
@@ -34,7 +30,11 @@ def descendant(root, role, name):
 
 class PageAccessibility(unittest.TestCase):
     def test_page_tree_has_heading_and_link(self):
-        server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), OnePage)
+        site = tempfile.TemporaryDirectory()
+        self.addCleanup(site.cleanup)
+        pathlib.Path(site.name, "index.html").write_text(PAGE)
+        server = http.server.ThreadingHTTPServer(
+            ("127.0.0.1", 0), functools.partial(QuietFiles, directory=site.name))
         threading.Thread(target=server.serve_forever, daemon=True).start()
         app = TicklotApp(BINARY)
         try:
