@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Ticklot Developers
 # What exposing web pages to the accessibility bus costs: CPU over the given seconds (after a
 # 10 s warm-up) and resident memory of the whole process tree, Chromium's processes included,
 # under Xvfb with a live auction page shown (served from a loopback proxy for every address).

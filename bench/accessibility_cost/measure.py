@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Ticklot Developers
+
 """One run of bench/accessibility_cost.sh, inside its private X server and D-Bus session: starts
 the program, lets its page load, then for the given seconds sums the CPU time of the program
 and all its child processes (Chromium's among them) and at the end their resident and

@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Ticklot Developers
+
 # Sourced by the benchmark scripts. Starts a loopback proxy that serves one page for every
 # address (blank, or the HTML file given) and points Chromium at it: every page the program
 # asks for comes from this machine. Sets `server` (its PID) and `port`; the caller ends it.

@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Ticklot Developers
+
 """With an assistive technology active, the page in the browser pane is read through the
 accessibility interface: its document has children, a heading and a link among them."""
 import functools
