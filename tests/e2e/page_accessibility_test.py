@@ -21,43 +21,31 @@ PAGE = ("<!DOCTYPE html><html><head><title>Auction 4711</title></head><body>"
         "<h1>Bid on lot 4711</h1><a href='/bid'>Place bid</a></body></html>")
 
 
-class QuietFiles(http.server.SimpleHTTPRequestHandler):
-    def log_message(self, *args):
-        pass
-
-
-def descendant(root, role, name):
-    return pyatspi.findDescendant(root, lambda a: a is not None and a.getRoleName() == role
-                                  and a.name == name)
-
-
 class PageAccessibility(unittest.TestCase):
     def test_page_tree_has_heading_and_link(self):
         site = tempfile.TemporaryDirectory()
         self.addCleanup(site.cleanup)
         pathlib.Path(site.name, "index.html").write_text(PAGE)
-        server = http.server.ThreadingHTTPServer(
-            ("127.0.0.1", 0), functools.partial(QuietFiles, directory=site.name))
+        handler = functools.partial(http.server.SimpleHTTPRequestHandler, directory=site.name)
+        server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
         threading.Thread(target=server.serve_forever, daemon=True).start()
+        self.addCleanup(server.shutdown)
         app = TicklotApp(BINARY)
-        try:
-            address = app.find("Address", "text")
-            app.wait_for_text(address, lambda t: t == "http://www.ebay.com/", timeout=15)
-            url = "http://127.0.0.1:%d/" % server.server_address[1]
-            address.queryEditableText().setTextContents(url)
-            app.find("Go", "push button").queryAction().doAction(0)
-            deadline = time.monotonic() + 20
-            while True:
-                document = descendant(app.root, "document web", "Auction 4711")
-                if document is not None and document.childCount > 0:
-                    break
-                self.assertLess(time.monotonic(), deadline, "the page's document stayed empty")
-                time.sleep(0.2)
-            self.assertIsNotNone(descendant(document, "heading", "Bid on lot 4711"))
-            self.assertIsNotNone(descendant(document, "link", "Place bid"))
-        finally:
-            app.kill()
-            server.shutdown()
+        self.addCleanup(app.kill)
+        address = app.find("Address", "text")
+        app.wait_for_text(address, lambda t: t == "http://www.ebay.com/", timeout=15)
+        address.queryEditableText().setTextContents("http://127.0.0.1:%d/" % server.server_port)
+        app.find("Go", "push button").queryAction().doAction(0)
+        found = lambda root, role, name: pyatspi.findDescendant(
+            root, lambda a: a is not None and a.getRoleName() == role and a.name == name)
+        deadline = time.monotonic() + 20  # the step-free clock
+        document = None
+        while document is None or document.childCount == 0:
+            self.assertLess(time.monotonic(), deadline, "the page's document stayed empty")
+            time.sleep(0.2)
+            document = found(app.root, "document web", "Auction 4711")
+        self.assertIsNotNone(found(document, "heading", "Bid on lot 4711"))
+        self.assertIsNotNone(found(document, "link", "Place bid"))
 
 
 if __name__ == "__main__":
