@@ -37,7 +37,7 @@ constexpr std::array kControls{
     Control{"txtTimer", Kind::DisplayBox, 360, 3120, 1935, 495, 4, Font::LargeBold,
             Shows::Countdown, kNone, kNone, kNone, "Countdown Timer"},
     Control{"txtauctionend", Kind::TextBox, 360, 2160, 1935, 495, 2, Font::LargeBold,
-            Shows::TimeOfDay, kNone, kNone, kNone, "Auction End Time"},
+            Shows::EndTime, kNone, kNone, kNone, "Auction End Time"},
     Control{"txtebaytime", Kind::DisplayBox, 360, 1200, 1935, 495, 0, Font::LargeBold,
             Shows::TimeOfDay, kNone, kNone, kNone, "Current PST Time"},
     Control{"Shape1", Kind::Shape, 2400, 3120, 495, 495, -1, Font::Default, Shows::Nothing, kNone,

@@ -11,9 +11,10 @@ namespace main_layout {
 
 enum class Kind { TextBox, DisplayBox, PushButton, PictureButton, Label, Shape, WebBrowser };
 enum class Font { Default, SmallBold, LargeBold };
-// What a control's size has to hold: its caption, or every text that goes into it (the end-time
-// box holds an end time typed like the clock's). The address bar scrolls instead.
-enum class Shows { Nothing, Caption, TimeOfDay, Countdown };
+// What a control's size has to hold: its caption, or every text that goes into it. The end-time
+// box holds the usual forms of an end time, 24-hour or 12-hour; a longer one shrinks its font
+// while the box has no focus. The address bar scrolls instead.
+enum class Shows { Nothing, Caption, TimeOfDay, EndTime, Countdown };
 
 struct Control {
     const char* name;

@@ -29,6 +29,16 @@ QString widestTimeOfDay(const QFontMetrics& metrics) {
     return widestNumber(metrics, 24, "%d") + ':' + pair + ':' + pair;
 }
 
+QString widestTwelveHourTime(const QFontMetrics& metrics) {
+    const QString pair = widestNumber(metrics, 60, "%02d");
+    QString designator;
+    for (const QString& text : {QStringLiteral("AM"), QStringLiteral("PM")})
+        if (metrics.horizontalAdvance(text) > metrics.horizontalAdvance(designator))
+            designator = text;
+    // Hour 0 is never shown, but no digit is wider than the widest two-digit hour.
+    return widestNumber(metrics, 13, "%d") + ':' + pair + ':' + pair + ' ' + designator;
+}
+
 QStringList longDatesOfYear(const countdown::LocalClock& clock, int year) {
     const auto first = static_cast<countdown::DateValue>(countdown::daysFromCivil(year, 1, 1));
     const auto next = static_cast<countdown::DateValue>(countdown::daysFromCivil(year + 1, 1, 1));
@@ -46,6 +56,8 @@ QStringList shownBy(const main_layout::Control& control, const QFontMetrics& met
             return {QString::fromUtf8(control.caption)};
         case main_layout::Shows::TimeOfDay:
             return {widestTimeOfDay(metrics)};
+        case main_layout::Shows::EndTime:
+            return {widestTimeOfDay(metrics), widestTwelveHourTime(metrics)};
         case main_layout::Shows::Countdown:
             return {widestTimeOfDay(metrics), fromView(countdown::kEndedText),
                     fromView(countdown::kStoppedText)};

@@ -19,6 +19,9 @@ QString widestTimeOfDay(const QFontMetrics& metrics);
 // The long date of every day of `year`, as the clock writes it into status panel 2.
 QStringList longDatesOfYear(const countdown::LocalClock& clock, int year);
 
+// The widest 12-hour "h:mm:ss" with its AM or PM text in `metrics`, as in "11:59:59 PM".
+QString widestTwelveHourTime(const QFontMetrics& metrics);
+
 // What the control of the main window's layout table shows, the widest time of day for a box
 // that shows the clock's times, in the font of `metrics`.
 QStringList shownBy(const main_layout::Control& control, const QFontMetrics& metrics);

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "ActiveControl.h"
+#include "AltLetterGuard.h"
 #include "BrowserCommands.h"
 #include "CachedPanelStyle.h"
 #include "ClockCheckServer.h"
@@ -34,6 +35,7 @@
 #include "TextFit.h"
 #include "TimeZoneCapture.h"
 #include "Twips.h"
+#include "UnfocusedTextFit.h"
 #include "WebEngineBrowser.h"
 #include "frmAbout.h"
 #include "frmClockCheck.h"
@@ -56,6 +58,9 @@ QFont fontFor(main_layout::Font font, const QFont& base) {
     return result;
 }
 
+// An end text or countdown text too wide for its box shrinks no further than this.
+constexpr double kSmallestTextPointSize = 10.0;
+
 QRect designedRect(const main_layout::Control& control) {
     return twipsRect(control.left, control.top, control.width, control.height);
 }
@@ -63,13 +68,18 @@ QRect designedRect(const main_layout::Control& control) {
 // Where the font on hand is wider than the designed face, the control grows to the right into
 // free space, or its font shrinks, until the widest text it shows fits.
 // `designed` holds every control's designed rectangle, the free space the control may grow into.
+// The end-time box only widens: a text that is wider still shrinks the font while the box has
+// no focus, and the times that fit keep the designed size.
 void fitShownTexts(const main_layout::Control& control, QWidget& widget,
                    const std::vector<QRect>& designed) {
     const QStringList texts = shown_texts::shownBy(control, widget.fontMetrics());
     if (texts.isEmpty()) return;
-    text_fit::fit(widget, texts,
-                  text_fit::rightLimit(designedRect(control), designed,
-                                       twipsToPixels(main_layout::kClientWidth)));
+    const int rightLimit = text_fit::rightLimit(designedRect(control), designed,
+                                                twipsToPixels(main_layout::kClientWidth));
+    if (control.shows == Shows::EndTime)
+        text_fit::widen(widget, texts, rightLimit);
+    else
+        text_fit::fit(widget, texts, rightLimit);
 }
 
 // A picture button's picture fills a square this many pixels inside the button's frame on every
@@ -155,12 +165,15 @@ void frmMain::createControls() {
     for (const main_layout::Control& control : main_layout::controls()) {
         QWidget* widget = createControl(control, client);
         widget->setObjectName(QString::fromUtf8(control.name));
-        if (control.shows == Shows::TimeOfDay || control.shows == Shows::Countdown)
-            widget->setStyle(timeBoxStyle);
+        const bool timeBox = control.shows == Shows::TimeOfDay || control.shows == Shows::EndTime ||
+                             control.shows == Shows::Countdown;
+        if (timeBox) widget->setStyle(timeBoxStyle);
         widget->setGeometry(designedRect(control));
         if (control.kind == Kind::PictureButton) fitPicture(*static_cast<QPushButton*>(widget));
         widget->setFont(fontFor(control.font, widget->font()));
         fitShownTexts(control, *widget, designed);
+        if (control.shows == Shows::EndTime || control.shows == Shows::Countdown)
+            UnfocusedTextFit::attach(*static_cast<QLineEdit*>(widget), kSmallestTextPointSize);
         if (control.toolTip) {
             widget->setToolTip(QString::fromUtf8(control.toolTip));
             widget->setAccessibleName(QString::fromUtf8(control.toolTip));
@@ -185,6 +198,7 @@ void frmMain::createControls() {
     connect(client->findChild<QPushButton*>("cmdEnd"), &QPushButton::clicked, this,
             &frmMain::cmdEnd_Click);
     WebBrowser1 = client->findChild<platform::WebEngineBrowser*>("WebBrowser1");
+    for (QLineEdit* box : client->findChildren<QLineEdit*>()) AltLetterGuard::guard(*box);
     // Nothing runs until the first tick, which hides the indicator while no countdown runs.
     Shape1->hide();
 }
@@ -200,6 +214,9 @@ void frmMain::createMenus() {
     mnuFile->setObjectName("mnuFile");
     mnuExit = addItem(mnuFile, "mnuExit", QStringLiteral("E&xit"));
     mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    // Ctrl+Q ends the program from every one of its windows, the About and Clock Check windows
+    // included.
+    mnuExit->setShortcutContext(Qt::ApplicationShortcut);
     connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
 
     mnuBarEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
@@ -231,6 +248,14 @@ void frmMain::createMenus() {
     mnuHelp->addSeparator()->setObjectName("mnuSep");
     mnuAbout = addItem(mnuHelp, "mnuAbout", QStringLiteral("About"));
     connect(mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
+
+    // The address bar's keys of every browser; they have no menu item.
+    auto* addressKeys = new QAction(this);
+    addressKeys->setObjectName("addressKeys");
+    addressKeys->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_L),
+                               QKeySequence(Qt::ALT | Qt::Key_D), QKeySequence(Qt::Key_F6)});
+    addAction(addressKeys);
+    connect(addressKeys, &QAction::triggered, this, &frmMain::txtAddress_Select);
 }
 
 // Each browser command and the browser's completion event go to their one handler. Enter in the
@@ -319,6 +344,12 @@ void frmMain::correctClock(std::optional<std::int64_t> offsetMicros, const QStri
 }
 
 void frmMain::mnuExit_Click() { QCoreApplication::exit(0); }
+
+// The focus goes to the address bar with its whole text selected, ready to be typed over.
+void frmMain::txtAddress_Select() {
+    txtAddress->setFocus(Qt::ShortcutFocusReason);
+    txtAddress->selectAll();
+}
 
 void frmMain::cmdStart_Click() {
     countdown::startCountdown(*this, countdown::conversionAt(clock_->read(), regional_));

@@ -52,6 +52,7 @@ class frmMain : public QMainWindow, public countdown::MainView, public browser::
     void mnuAbout_Click();
     void mnuCheckClock_Click();
     void mnuExit_Click();
+    void txtAddress_Select();
     void cmdStart_Click();
     void cmdEnd_Click();
     void mnuBarEdit_Click();

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QPointer>
 
+#include "AssistiveTechnology.h"
 #include "TicklotVersion.h"
 #include "WebEngineProcess.h"
 #include "frmMain.h"
@@ -16,6 +17,9 @@ int main(int argc, char* argv[]) {
     // The installed desktop entry's name, so that a Wayland dock shows this program's icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.ticklot.Ticklot"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/clock.svg")));
+    // Asked once the application exists, since Qt's D-Bus connection wants it, and before the
+    // window is made, whose browser starts the engine.
+    platform::exposePagesToAssistiveTechnology(platform::assistiveTechnologyActive());
 
     // Closing the main window discards it; the program ends when its last window is closed.
     QPointer<frmMain> window = new frmMain();

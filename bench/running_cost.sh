@@ -13,14 +13,9 @@ seconds=${2:-60}
 runtime=$(mktemp -d)
 chmod 700 "$runtime"
 export XDG_RUNTIME_DIR=$runtime
-python3 "$here/running_cost/blank_page_server.py" > "$runtime/port" &
-server=$!
+source "$here/common/page_proxy.sh"
+start_page_proxy "$runtime"
 trap 'kill $server; rm -rf "$runtime"' EXIT
-until [ -s "$runtime/port" ]; do sleep 0.1; done
-port=$(cat "$runtime/port")
-
-export QTWEBENGINE_CHROMIUM_FLAGS="--disable-gpu --disable-background-networking --disable-component-update --proxy-server=127.0.0.1:$port"
-[ "$(id -u)" = 0 ] && export QTWEBENGINE_DISABLE_SANDBOX=1
 
 echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
 for mode in --window --floor --floor-repaint; do

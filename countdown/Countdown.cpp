@@ -57,9 +57,17 @@ void stopCountdown(MainView& view) {
 void countdownStep(MainView& view, const DateConversion& parse) {
     const auto clock = parse(view.text(TimeBox::EbayTime));
     const auto end = parse(view.text(TimeBox::AuctionEnd));
-    // While the user edits the end time it may not parse: the countdown keeps running and the
-    // timer box and indicator keep what they show until the text parses again.
-    if (!clock || !end) return;
+    // The clock text fails to parse only in the instant after an Edit command emptied or
+    // replaced it; the next tick writes it again.
+    if (!clock) return;
+    // An end text that cannot be read (being edited, or a stray character) would leave the last
+    // remaining time standing while the clock runs on: the timer box says that the end is
+    // unknown instead, and the first tick at which the text reads shows the remaining time again.
+    if (!end) {
+        view.setText(TimeBox::Timer, std::string(kEndUnreadableText));
+        view.setIndicatorVisible(false);
+        return;
+    }
 
     MainModule::TimeLeft = *end - *clock;
     view.setText(TimeBox::Timer, formatHms(MainModule::TimeLeft));

@@ -15,6 +15,8 @@ inline constexpr std::string_view kRefusalText =
 inline constexpr std::string_view kRefusalTitle = "Invalid End Time";
 inline constexpr std::string_view kStoppedText = "Stopped";
 inline constexpr std::string_view kEndedText = "Ended";
+// Shown in the timer box while a countdown runs and the end text cannot be read.
+inline constexpr std::string_view kEndUnreadableText = "End time?";
 
 // Start: checks the end time against the clock's text; starts the countdown (RunFlag 1, indicator
 // colour green) when the end lies ahead, and otherwise shows the refusal message. The next tick
@@ -26,7 +28,8 @@ void stopCountdown(MainView& view);
 
 // The tick's countdown step, run while RunFlag is 1 after the clock text has been written: the
 // remaining time into the timer box, the indicator red in the last five minutes and green
-// otherwise, and "Ended" at zero.
+// otherwise, and "Ended" at zero. While the end text cannot be read the timer box says so and
+// the indicator hides; the countdown keeps running.
 void countdownStep(MainView& view, const DateConversion& parse);
 
 // The tick's indicator step: hides the indicator while no countdown runs.

@@ -100,18 +100,36 @@ int rightLimit(const QRect& rect, std::span<const QRect> others, int clientWidth
     return limit - kGap;
 }
 
+void widen(QWidget& control, const QStringList& texts, int rightLimit) {
+    if (wordWrapped(control)) return;
+    const int room = std::max(control.width(), rightLimit - control.x());
+    control.resize(std::clamp(neededWidth(control, texts), control.width(), room),
+                   control.height());
+}
+
 void fit(QWidget& control, const QStringList& texts, int rightLimit) {
     if (fits(control, texts)) return;
-    if (!wordWrapped(control)) {
-        const int room = std::max(control.width(), rightLimit - control.x());
-        control.resize(std::clamp(neededWidth(control, texts), control.width(), room),
-                       control.height());
-    }
+    widen(control, texts, rightLimit);
     QFont font = control.font();
     while (!fits(control, texts) && font.pointSizeF() - kPointSizeStep >= kSmallestPointSize) {
         font.setPointSizeF(font.pointSizeF() - kPointSizeStep);
         control.setFont(font);
     }
+}
+
+double largestFittingPointSize(const QWidget& control, const QString& text, double largest,
+                               double smallest) {
+    const int room = control.width() - padding(control).width();
+    // The common case, a text that fits in the control's own font, without a new font's metrics.
+    if (control.font().pointSizeF() == largest &&
+        control.fontMetrics().horizontalAdvance(text) <= room)
+        return largest;
+    QFont font = control.font();
+    for (double size = largest; size > smallest; size -= kPointSizeStep) {
+        font.setPointSizeF(size);
+        if (QFontMetrics(font).horizontalAdvance(text) <= room) return size;
+    }
+    return smallest;
 }
 
 }  // namespace text_fit

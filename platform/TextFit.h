@@ -29,8 +29,17 @@ bool fits(const QWidget& control, const QStringList& texts);
 // nearest of `others` that shares a row with it and lies to its right, or of the client's edge.
 int rightLimit(const QRect& rect, std::span<const QRect> others, int clientWidth);
 
-// Widens `control` to the right, no further than `rightLimit`, and then shrinks its font until
-// every one of `texts` fits. Word-wrapped labels keep their width and only shrink their font.
+// Widens `control` to the right, no further than `rightLimit`, as far as the widest of `texts`
+// needs; its font stays.
+void widen(QWidget& control, const QStringList& texts, int rightLimit);
+
+// Widens `control` as above and then shrinks its font until every one of `texts` fits.
+// Word-wrapped labels keep their width and only shrink their font.
 void fit(QWidget& control, const QStringList& texts, int rightLimit);
+
+// The largest point size, from `largest` down in quarter points to no less than `smallest`, at
+// which `text` fits across `control` in its font's face; `smallest` when none does.
+double largestFittingPointSize(const QWidget& control, const QString& text, double largest,
+                               double smallest);
 
 }  // namespace text_fit

@@ -2,10 +2,12 @@
 // Copyright 2026 Ticklot Developers
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStyleOption>
 #include <QtTest>
 
+#include "TextFit.h"
 #include "WebEngineTestSetup.h"
 #include "frmAbout.h"
 #include "frmMain.h"
@@ -71,7 +73,6 @@ class TextFitTest : public QObject {
         row("cmdStart", Texts::Own, {24, 264, 105, 25});
         row("cmdEnd", Texts::Own, {24, 296, 105, 25});
         row("txtebaytime", Texts::TimesOfDay, {24, 80, 129, 33});
-        row("txtauctionend", Texts::TimesOfDay, {24, 144, 129, 33});
         row("txtTimer", Texts::Countdown, {24, 208, 129, 33});
         row("cmdGo", Texts::Own, {968, 56, 25, 17});
         row("StatusBar1Panel2", Texts::LongDates, {});
@@ -125,6 +126,50 @@ class TextFitTest : public QObject {
             QCOMPARE(QFontInfo(widget->font()).family(), QStringLiteral("Liberation Sans"));
             QCOMPARE(shown, designed);
         }
+    }
+
+    // The end-time box shows its whole text while it has no focus: at the designed 18 points
+    // where the fonts on hand allow, otherwise in the largest quarter-point size that fits,
+    // down to 10.
+    void showsTheWholeTextWhileUnfocused_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("usualForm");
+        QTest::newRow("24-hour") << "17:30:00" << true;
+        QTest::newRow("12-hour") << "5:30 PM" << true;
+        QTest::newRow("widest 12-hour") << "11:59:59 PM" << true;
+        QTest::newRow("site's text") << "(Dec 08, 2026 17:30:00 PST)" << false;
+        QTest::newRow("too long for 10") << "(Dec 08, 2026 17:30:00 PST) ends soon" << false;
+    }
+
+    void showsTheWholeTextWhileUnfocused() {
+        QFETCH(QString, text);
+        QFETCH(bool, usualForm);
+        frmMain window;
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto* end = window.findChild<QLineEdit*>("txtauctionend");
+        const QRect box = end->geometry();
+        QVERIFY(!box.intersects(window.findChild<QWidget*>("WebBrowser1")->geometry()));
+        end->setFocus();
+        QTest::keyClicks(end, text);
+        QCOMPARE(end->font().pointSizeF(), 18.0);
+
+        window.findChild<QWidget*>("cmdStart")->setFocus();
+        const double size = end->font().pointSizeF();
+        const int room = end->width() - text_fit::padding(*end).width();
+        QFont larger = end->font();
+        larger.setPointSizeF(size + 0.25);
+        QCOMPARE(end->geometry(), box);
+        QVERIFY(size >= 10.0 && end->font().bold());
+        if (size > 10.0) QVERIFY(end->fontMetrics().horizontalAdvance(text) <= room);
+        // Just enough: a quarter point more would not fit.
+        if (size < 18.0) QVERIFY(QFontMetrics(larger).horizontalAdvance(text) > room);
+        if (usualForm && qEnvironmentVariable("TICKLOT_TEST_FONTS") == "dejavu_liberation")
+            QCOMPARE(size, 18.0);
+
+        end->setFocus();
+        QCOMPARE(end->font().pointSizeF(), 18.0);
     }
 };
 

@@ -16,6 +16,7 @@
 #include "MainModule.h"
 #include "PanelStatusBar.h"
 #include "WebEngineTestSetup.h"
+#include "frmClockCheck.h"
 #include "frmMain.h"
 
 class FrmMainTest : public QObject {
@@ -79,7 +80,8 @@ class FrmMainTest : public QObject {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRect>("geometry");
         QTest::newRow("txtebaytime") << "txtebaytime" << QRect(24, 80, 129, 33);
-        QTest::newRow("txtauctionend") << "txtauctionend" << QRect(24, 144, 129, 33);
+        // Widened from 129 pixels to hold "11:59:59 PM" in Liberation Sans Bold at 18 points.
+        QTest::newRow("txtauctionend") << "txtauctionend" << QRect(24, 144, 146, 33);
         QTest::newRow("txtTimer") << "txtTimer" << QRect(24, 208, 129, 33);
         QTest::newRow("Shape1") << "Shape1" << QRect(160, 208, 33, 33);
         QTest::newRow("cmdStart") << "cmdStart" << QRect(24, 264, 105, 25);
@@ -272,6 +274,61 @@ class FrmMainTest : public QObject {
         window.start();
         QTimer::singleShot(0, &window, [&] { child<QAction>(window, "mnuExit")->trigger(); });
         QCOMPARE(QCoreApplication::exec(), 0);
+    }
+
+    // Which key does what, from which control: an Alt letter that is no access key types
+    // nothing, the address bar's keys select it, and Ctrl+Q ends the program from the Clock
+    // Check window too.
+    void keysDoWhatTheWindowPromises_data() {
+        QTest::addColumn<QString>("focus");  // empty: the Clock Check window
+        QTest::addColumn<QKeyCombination>("key");
+        QTest::addColumn<QString>("outcome");
+        QTest::newRow("Alt+S in the end box") << "txtauctionend" << (Qt::ALT | Qt::Key_S) << "";
+        QTest::newRow("Alt+X in the address bar") << "txtAddress" << (Qt::ALT | Qt::Key_X) << "";
+        QTest::newRow("Alt+O stops") << "txtauctionend" << (Qt::ALT | Qt::Key_O) << "Stopped";
+        QTest::newRow("Ctrl+L") << "txtauctionend" << (Qt::CTRL | Qt::Key_L) << "address";
+        QTest::newRow("Alt+D") << "txtauctionend" << (Qt::ALT | Qt::Key_D) << "address";
+        QTest::newRow("F6") << "cmdGo" << QKeyCombination(Qt::Key_F6) << "address";
+        QTest::newRow("Ctrl+Q in Clock Check") << "" << (Qt::CTRL | Qt::Key_Q) << "exit";
+    }
+
+    void keysDoWhatTheWindowPromises() {
+        QFETCH(QString, focus);
+        QFETCH(QKeyCombination, key);
+        QFETCH(QString, outcome);
+        frmMain main;
+        main.show();
+        auto* end = main.findChild<QLineEdit*>("txtauctionend");
+        auto* address = main.findChild<QLineEdit*>("txtAddress");
+        end->setText(QStringLiteral("17:30:00"));
+        address->setText(QStringLiteral("http://127.0.0.1:1/"));
+        QWidget* active = &main;
+        if (focus.isEmpty()) {
+            main.findChild<QAction*>("mnuCheckClock")->trigger();
+            active = main.findChild<frmClockCheck*>();
+        }
+        active->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(active));
+        if (!focus.isEmpty()) main.findChild<QWidget*>(focus)->setFocus();
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : active;
+        const auto press = [&] { QTest::keyClick(target, key.key(), key.keyboardModifiers()); };
+
+        if (outcome == "exit") {
+            QTimer giveUp;
+            connect(&giveUp, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+            giveUp.start(5000);
+            QTimer::singleShot(0, &main, press);
+            QCOMPARE(QCoreApplication::exec(), 0);
+            return;
+        }
+        press();
+        QCOMPARE(end->text() + ' ' + address->text(),
+                 QStringLiteral("17:30:00 http://127.0.0.1:1/"));
+        QCOMPARE(QApplication::focusWidget(),
+                 outcome == "address" ? address : main.findChild<QWidget*>(focus));
+        if (outcome == "address") QCOMPARE(address->selectedText(), address->text());
+        if (outcome == "Stopped")
+            QTRY_COMPARE(main.findChild<QLineEdit*>("txtTimer")->text(), outcome);
     }
 };
 

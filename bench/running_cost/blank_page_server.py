@@ -1,12 +1,15 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright 2026 Ticklot Developers
 
-"""Serves one blank page for every request, on a free loopback port, which it prints first.
-Used as the browser's proxy, it stands in for every web page the program asks for."""
+"""Serves one page for every request, on a free loopback port, which it prints first: a blank
+page, or the HTML file given as argument. Used as the browser's proxy, it stands in for every
+web page the program asks for."""
 import http.server
+import pathlib
 import sys
 
-PAGE = b"<!DOCTYPE html><html><head><title>blank</title></head><body></body></html>"
+PAGE = (pathlib.Path(sys.argv[1]).read_bytes() if len(sys.argv) > 1 else
+        b"<!DOCTYPE html><html><head><title>blank</title></head><body></body></html>")
 
 
 class BlankPage(http.server.BaseHTTPRequestHandler):

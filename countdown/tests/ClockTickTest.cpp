@@ -78,6 +78,7 @@ TEST_F(ClockTick, UsesTheBiasCapturedAtLoadNotTheCurrentZone) {
 
 TEST_F(ClockTick, LeavesTheIndicatorAloneWhileACountdownRuns) {
     MainModule::RunFlag = 1;
+    view.texts[TimeBox::AuctionEnd] = "9:00:00";
     tickAt(480, {2026, 7, 2, 8, 0, 0});
     EXPECT_TRUE(view.indicatorVisible);
 }

@@ -174,7 +174,10 @@ INSTANTIATE_TEST_SUITE_P(
         // A tick that missed the end's second still ends the countdown.
         TickRow{"OneSecondPastEnds", {12, 0, 2}, "12:00:01", "Ended", false, R, 0},
         TickRow{"FiveMinutesPastEnds", {12, 5, 1}, "12:00:01", "Ended", false, G, 0},
-        TickRow{"EndBeforeMidnightAfterIt", {0, 0, 30}, "23:59:59", "23:59:29", true, G, 1}),
+        TickRow{"EndBeforeMidnightAfterIt", {0, 0, 30}, "23:59:59", "23:59:29", true, G, 1},
+        // An end text that cannot be read says so and hides the indicator; the count runs on.
+        TickRow{"EmptyEndIsUnknown", {12, 6, 0}, "", "End time?", false, 0, 1},
+        TickRow{"StrayLetterEndIsUnknown", {12, 6, 0}, "12:10:00d", "End time?", false, 0, 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The site's zone word and the clock (local + bias - 8 h, so in the PC's daylight state, not
@@ -264,22 +267,30 @@ TEST_F(Countdown, OneSecondAheadCountsDownInRedAndEndsAtTheEndSecond) {
     EXPECT_EQ(MainModule::RunFlag, 0);
 }
 
-TEST_F(Countdown, KeepsTheLastRemainingTimeWhileTheEndTextDoesNotParse) {
+TEST_F(Countdown, SaysTheEndIsUnknownWhileItsTextDoesNotParseAndCountsOnWhenItDoes) {
     start("12:00:00", "12:10:00");
     tickAt(12, 0, 0);
     ASSERT_EQ(view.texts[TimeBox::Timer], "0:10:00");
     for (const char* editing : {"", "12:", "12:10:", "12:10:0x"}) {
         view.texts[TimeBox::AuctionEnd] = editing;
         tickAt(12, 6, 0);
-        EXPECT_EQ(view.texts[TimeBox::Timer], "0:10:00") << editing;
-        EXPECT_TRUE(view.indicatorVisible);
-        EXPECT_EQ(view.indicatorColour, kGreen);
+        EXPECT_EQ(view.texts[TimeBox::Timer], "End time?") << editing;
+        EXPECT_FALSE(view.indicatorVisible);
         EXPECT_EQ(MainModule::RunFlag, 1);
     }
     view.texts[TimeBox::AuctionEnd] = "12:10:00";
-    tickAt(12, 6, 0);
-    EXPECT_EQ(view.texts[TimeBox::Timer], "0:04:00");
+    tickAt(12, 6, 1);
+    EXPECT_EQ(view.texts[TimeBox::Timer], "0:03:59");
+    EXPECT_TRUE(view.indicatorVisible);
     EXPECT_EQ(view.indicatorColour, kRed);
+    // An end that passed while its text could not be read ends the countdown at once.
+    view.texts[TimeBox::AuctionEnd] = "12:10:0x";
+    tickAt(12, 10, 5);
+    EXPECT_EQ(view.texts[TimeBox::Timer], "End time?");
+    view.texts[TimeBox::AuctionEnd] = "12:10:00";
+    tickAt(12, 10, 6);
+    EXPECT_EQ(view.texts[TimeBox::Timer], "Ended");
+    EXPECT_EQ(MainModule::RunFlag, 0);
 }
 
 TEST_F(Countdown, StopShowsStoppedEvenWhileIdleAndTheNextTickHides) {

@@ -18,6 +18,7 @@ namespace {
 
 constexpr const char* kDisableSandbox = "QTWEBENGINE_DISABLE_SANDBOX";
 constexpr const char* kQuickBackend = "QT_QUICK_BACKEND";
+constexpr const char* kPageAccessibility = "QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY";
 constexpr int kFinishWritingMs = 500;
 
 bool runningAsRoot() {
@@ -40,6 +41,12 @@ bool turnOffSandboxWhenRoot(bool asRoot, std::ostream& messages) {
 bool useSoftwareSceneGraph() {
     if (qEnvironmentVariableIsSet(kQuickBackend)) return false;
     qputenv(kQuickBackend, "software");
+    return true;
+}
+
+bool exposePagesToAssistiveTechnology(bool assistiveTechnologyActive) {
+    if (!assistiveTechnologyActive || qEnvironmentVariableIsSet(kPageAccessibility)) return false;
+    qputenv(kPageAccessibility, "1");
     return true;
 }
 

@@ -31,4 +31,11 @@ bool useSoftwareSceneGraph();
 // turned the sandbox off; when the variable is already set, the choice was made before us.
 bool turnOffSandboxWhenRoot(bool runningAsRoot, std::ostream& messages);
 
+// Chromium hands a page's accessible tree (headings, links, fields) to the Linux accessibility
+// bus only when QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY is set as the engine starts; without it a
+// screen reader finds an empty page. Keeping the tree costs CPU and memory (see the README), so
+// it is set only while an assistive technology is active. Call it before the engine starts;
+// returns whether it set the variable, which it leaves alone when it was set before.
+bool exposePagesToAssistiveTechnology(bool assistiveTechnologyActive);
+
 }  // namespace platform

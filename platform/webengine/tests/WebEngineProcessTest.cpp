@@ -79,5 +79,20 @@ TEST_F(SandboxRule, LeavesAChoiceMadeBeforeItAlone) {
     EXPECT_TRUE(messages.str().empty());
 }
 
+class PageAccessibilityRule : public EnvironmentRule {
+  protected:
+    PageAccessibilityRule() : EnvironmentRule("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY") {}
+};
+
+TEST_F(PageAccessibilityRule, ExposesPagesOnlyWhileAnAssistiveTechnologyIsActive) {
+    EXPECT_FALSE(exposePagesToAssistiveTechnology(false));
+    EXPECT_FALSE(qEnvironmentVariableIsSet(kName));
+    EXPECT_TRUE(exposePagesToAssistiveTechnology(true));
+    EXPECT_EQ(qgetenv(kName), "1");
+    qputenv(kName, "0");
+    EXPECT_FALSE(exposePagesToAssistiveTechnology(true)) << "a choice made before stays";
+    EXPECT_EQ(qgetenv(kName), "0");
+}
+
 }  // namespace
 }  // namespace platform
