@@ -9,7 +9,8 @@
 
 OptionsMenu::OptionsMenu(QMenuBar& menuBar, QObject* parent)
     : QObject(parent), settings_(openSettings(this)) {
-    mnuOptions_ = menuBar.addMenu(QStringLiteral("&Options"));
+    // Alt+O presses Stop Countdown: the menu takes the next letter.
+    mnuOptions_ = menuBar.addMenu(QStringLiteral("O&ptions"));
     mnuOptions_->setObjectName("mnuOptions");
     mnuOptions_->setToolTipsVisible(true);
     mnuSoundLastSeconds_ = mnuOptions_->addAction(QStringLiteral("Sound the &Last Seconds"));

@@ -10,15 +10,14 @@
 #include <QLineEdit>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 
-#include "MainModule.h"
 #include "MonitorRecording.h"
 #include "OfflineBrowser.h"
 #include "Onsets.h"
 #include "Percentiles.h"
+#include "RepeatedCountdowns.h"
 #include "ShownTexts.h"
 #include "WebEngineProcess.h"
 #include "frmMain.h"
@@ -33,16 +32,6 @@ bool sounds(const QString& text) {
     return text == QStringLiteral("Ended") ||
            (text.startsWith(QStringLiteral("0:00:")) && text != QStringLiteral("0:00:00") &&
             text.mid(5).toInt() <= 10);
-}
-
-QString plusSeconds(const QString& hms, int seconds) {
-    const QStringList parts = hms.split(u':');
-    const int at = parts.value(0).toInt() * 3600 + parts.value(1).toInt() * 60 +
-                   parts.value(2).toInt() + seconds;
-    return QStringLiteral("%1:%2:%3")
-        .arg(at / 3600 % 24)
-        .arg(at / 60 % 60, 2, 10, QLatin1Char('0'))
-        .arg(at % 60, 2, 10, QLatin1Char('0'));
 }
 
 struct Matched {
@@ -116,26 +105,14 @@ int main(int argc, char** argv) {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
     frmMain window;
     auto* item = window.findChild<QAction*>("mnuSoundLastSeconds");
-    auto* clockBox = window.findChild<QLineEdit*>("txtebaytime");
-    auto* endBox = window.findChild<QLineEdit*>("txtauctionend");
     ShownTexts shown(window.findChild<QLineEdit*>("txtTimer"));
     item->setChecked(true);
 
     MonitorRecording recording(parser.value(monitorOption).toUtf8().constData());
-    int started = 0;
-    QTimer next;
-    next.setSingleShot(true);
-    QObject::connect(&next, &QTimer::timeout, [&] {
-        if (MainModule::RunFlag == 1) return next.start(200);
-        if (started == countdowns) return QCoreApplication::quit();
-        ++started;
-        endBox->setText(plusSeconds(clockBox->text(), kSecondsAhead));
-        window.cmdStart_Click();
-        next.start((kSecondsAhead + 1) * 1000);
-    });
+    RepeatedCountdowns runs(window, kSecondsAhead, countdowns);
     window.start();
     // The browser's engine starts after the first tick; the countdowns begin after it settled.
-    next.start(3000);
+    runs.begin(3000);
     QApplication::exec();
     recording.stop();
 
@@ -147,8 +124,9 @@ int main(int argc, char** argv) {
     std::printf(
         "%s: %d countdowns, item %s, %d sounds expected, %zu heard, %d missing, "
         "%d extra, %d of the wrong kind\n",
-        qPrintable(parser.value(labelOption)), started, item->isEnabled() ? "enabled" : "DISABLED",
-        matched.expected, onsets.size(), matched.missing, matched.extra, matched.wrongKind);
+        qPrintable(parser.value(labelOption)), runs.started(),
+        item->isEnabled() ? "enabled" : "DISABLED", matched.expected, onsets.size(),
+        matched.missing, matched.extra, matched.wrongKind);
     std::printf("%-28s %10s %10s\n", "onset (ms)", "median", "worst");
     std::printf("%-28s %+10.1f %+10.1f\n", "after its text showed", shownMedian, shownWorst);
     std::printf("%-28s %+10.1f %+10.1f\n", "after its second's edge", edgeMedian, edgeWorst);
