@@ -26,7 +26,7 @@ struct Event {
 struct Heard {
     int secondsLeft;
     std::int64_t atUs;  // on the shown clock
-    friend bool operator==(const Heard&, const Heard&) = default;
+    std::int64_t lengthUs = 0;
 };
 
 std::string textOf(int left) {
@@ -71,9 +71,14 @@ std::vector<Heard> run(int startLeft, const std::vector<Event>& events) {
             running = left > 0;
         }
         if (tick) update(shown);
-        if ((pc - pressed) % (10 * kMs) == 0 && plan.outputOpen)
-            for (const auto& onset : mixer.fill(shown, stretch))
-                heard.push_back({onset.sound.secondsLeft, onset.heardUs});
+        if ((pc - pressed) % (10 * kMs) != 0 || !plan.outputOpen) continue;
+        for (const auto& onset : mixer.fill(shown, stretch))
+            heard.push_back({onset.sound.secondsLeft, onset.heardUs});
+        // The last sound lasts until the last sample it sounds in.
+        for (std::size_t i = 0; i < stretch.size() && !heard.empty(); ++i)
+            if (stretch[i] != 0)
+                heard.back().lengthUs =
+                    shown + static_cast<std::int64_t>(i) * kSecond / kRate - heard.back().atUs;
     }
     return heard;
 }
@@ -142,6 +147,9 @@ TEST(LastSeconds, SoundsFollowTheCountdownBox) {
             EXPECT_EQ(heard[i].secondsLeft, expected[i].secondsLeft) << "sound " << i;
             // Within a sample of the moment aimed at (the tick lands 0.25 ms past its tenth).
             EXPECT_NEAR(heard[i].atUs, expected[i].atUs, 300) << "sound " << i;
+            // Played whole: the tick 50 ms, the end tone 300 ms.
+            EXPECT_NEAR(heard[i].lengthUs, heard[i].secondsLeft == 0 ? 300 * kMs : 50 * kMs, kMs)
+                << "sound " << i;
         }
     }
 }

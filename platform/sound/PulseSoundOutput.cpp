@@ -6,7 +6,7 @@ namespace platform {
 namespace {
 
 constexpr std::uint32_t kBytesPerSample = 2;
-constexpr std::uint32_t kBufferMs = 40;
+constexpr std::uint32_t kBufferMs = 100;
 constexpr std::uint32_t kRequestMs = 10;
 
 }  // namespace

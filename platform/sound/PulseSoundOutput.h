@@ -7,8 +7,9 @@ struct pa_simple;
 namespace platform {
 
 // The sound server's default output through PulseAudio's simple interface (a PipeWire system
-// answers it too). The stream holds about 40 ms, and the server reports how long it takes
-// until a sample written is played.
+// answers it too). The stream holds about 100 ms, so that a busy machine does not starve it;
+// the server reports how long it takes until a sample written is played, and closing drops what
+// has not been played.
 class PulseSoundOutput : public SoundOutput {
   public:
     PulseSoundOutput() = default;
