@@ -26,6 +26,7 @@ void LastSecondsPlayer::setPlan(lastseconds::Plan plan) {
         std::lock_guard lock(mutex_);
         plan_ = std::move(plan);
         planChanged_ = true;
+        planClosed_ = planClosed_ || !plan_.outputOpen;
     }
     changed_.notify_all();
 }
@@ -47,6 +48,7 @@ void LastSecondsPlayer::playWhileOpen(std::unique_lock<std::mutex>& lock) {
     lastseconds::SoundMixer mixer(kSampleRate);
     mixer.setPlan(plan_.sounds);
     planChanged_ = false;
+    planClosed_ = false;
     lock.unlock();
     std::vector<std::int16_t> stretch(kSampleRate / 100);
     bool open = output_->open(kSampleRate);
@@ -63,8 +65,8 @@ void LastSecondsPlayer::playWhileOpen(std::unique_lock<std::mutex>& lock) {
     }
     output_->close();
     lock.lock();
-    // An output that went away leaves the count silent until the plan closes it.
-    changed_.wait(lock, [this] { return quit_ || !plan_.outputOpen; });
+    // An output that went away leaves the count silent until the plan has closed it.
+    changed_.wait(lock, [this] { return quit_ || planClosed_; });
 }
 
 }  // namespace platform

@@ -39,6 +39,7 @@ class LastSecondsPlayer {
     std::condition_variable changed_;
     lastseconds::Plan plan_;
     bool planChanged_ = false;
+    bool planClosed_ = false;  // a plan that closes the output came since the output opened
     bool quit_ = false;
     std::thread thread_;
 };
