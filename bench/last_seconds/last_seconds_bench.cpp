@@ -3,7 +3,9 @@
 // null sink, see last_seconds.sh); `parec` records the sink's monitor, and each sound's onset
 // is set against the moment its text showed in the countdown box and against its second's edge.
 // All moments are on the system clock (no clock correction is in force).
-// Usage: last_seconds_bench [--countdowns N] [--monitor SOURCE] [--label TEXT]
+// With --ahead below 11, the first text that sounds shows unforeseen, at the first tick after
+// Start, and its sound follows as soon as the output allows.
+// Usage: last_seconds_bench [--countdowns N] [--ahead S] [--monitor SOURCE] [--label TEXT]
 #include <QAction>
 #include <QApplication>
 #include <QCommandLineParser>
@@ -24,7 +26,6 @@
 
 namespace {
 
-constexpr int kSecondsAhead = 12;
 constexpr std::int64_t kNsPerSecond = 1'000'000'000;
 constexpr double kTickLongestMs = 150;
 
@@ -96,7 +97,8 @@ int main(int argc, char** argv) {
     const QCommandLineOption monitorOption("monitor", "The sink's monitor source.", "SOURCE",
                                            "cap.monitor");
     const QCommandLineOption labelOption("label", "What the row is called.", "TEXT", "idle");
-    parser.addOptions({countdownsOption, monitorOption, labelOption});
+    const QCommandLineOption aheadOption("ahead", "Seconds from Start to the end.", "S", "12");
+    parser.addOptions({countdownsOption, aheadOption, monitorOption, labelOption});
     parser.process(app);
     const int countdowns = std::max(1, parser.value(countdownsOption).toInt());
 
@@ -109,7 +111,7 @@ int main(int argc, char** argv) {
     item->setChecked(true);
 
     MonitorRecording recording(parser.value(monitorOption).toUtf8().constData());
-    RepeatedCountdowns runs(window, kSecondsAhead, countdowns);
+    RepeatedCountdowns runs(window, std::max(1, parser.value(aheadOption).toInt()), countdowns);
     window.start();
     // The browser's engine starts after the first tick; the countdowns begin after it settled.
     runs.begin(3000);
