@@ -25,9 +25,11 @@
 #include "Countdown.h"
 #include "EditMenu.h"
 #include "IndicatorShape.h"
+#include "LastSecondsSound.h"
 #include "MainLayout.h"
 #include "MainModule.h"
 #include "NavigationFeedback.h"
+#include "OptionsMenu.h"
 #include "PanelStatusBar.h"
 #include "ShownTexts.h"
 #include "SystemLocalClock.h"
@@ -144,6 +146,8 @@ frmMain::frmMain(std::unique_ptr<countdown::LocalClock> clock, QWidget* parent)
     resize(twipsToPixels(main_layout::kClientWidth),
            menuBar()->sizeHint().height() + twipsToPixels(main_layout::kClientHeight));
     connect(&Timer1, &platform::TickSource::tick, this, &frmMain::Timer1_Timer);
+    // A child of the Options menu: it sounds the last seconds while the menu's item is checked.
+    new LastSecondsSound(*options_, Timer1, *txtTimer);
 }
 
 frmMain::frmMain() : frmMain(std::make_unique<platform::SystemLocalClock>()) {}
@@ -240,6 +244,8 @@ void frmMain::createMenus() {
     MnuEbay = addItem(mnuTools, "MnuEbay", QStringLiteral("Ebay Time"));
     mnuCheckClock = addItem(mnuTools, "mnuCheckClock", QStringLiteral("&Check Clock..."));
     connect(mnuCheckClock, &QAction::triggered, this, &frmMain::mnuCheckClock_Click);
+
+    options_ = new OptionsMenu(*menuBar(), this);
 
     mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName("mnuHelp");

@@ -25,6 +25,7 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class IndicatorShape;
+class OptionsMenu;
 class PanelStatusBar;
 namespace browser {
 class BrowserCommands;
@@ -107,6 +108,7 @@ class frmMain : public QMainWindow, public countdown::MainView, public browser::
     QAction* mnuRefresh = nullptr;
     QAction* MnuEbay = nullptr;
     QAction* mnuCheckClock = nullptr;
+    OptionsMenu* options_ = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuContents = nullptr;
     QAction* mnuAbout = nullptr;

@@ -95,9 +95,10 @@ function(ticklot_qtest_run test executable font_set)
     # Qt and its plugins keep caches for the life of the process; LeakSanitizer reports
     # them as leaks, so leak detection is left to the plain C++ tests. Chromium, inside Qt
     # WebEngine's own library, frees some objects with a size other than they were made with;
-    # that check would stop every test that shows a web page.
+    # that check would stop every test that shows a web page. The program's settings are read
+    # from a folder of the build, never the user's, and no sound server is reached.
     set_tests_properties(${test} PROPERTIES ENVIRONMENT
-        "QT_QPA_PLATFORM=offscreen;XDG_RUNTIME_DIR=${TICKLOT_TEST_RUNTIME_DIR};ASAN_OPTIONS=detect_leaks=0:new_delete_type_mismatch=0;QTWEBENGINE_CHROMIUM_FLAGS=${TICKLOT_TEST_CHROMIUM_FLAGS};FONTCONFIG_FILE=${CMAKE_BINARY_DIR}/fonts/${font_set}.conf;TICKLOT_TEST_FONTS=${font_set}"
+        "QT_QPA_PLATFORM=offscreen;XDG_RUNTIME_DIR=${TICKLOT_TEST_RUNTIME_DIR};XDG_CONFIG_HOME=${TICKLOT_TEST_RUNTIME_DIR}/config;PULSE_SERVER=unix:${TICKLOT_TEST_RUNTIME_DIR}/no-sound-server;ASAN_OPTIONS=detect_leaks=0:new_delete_type_mismatch=0;QTWEBENGINE_CHROMIUM_FLAGS=${TICKLOT_TEST_CHROMIUM_FLAGS};FONTCONFIG_FILE=${CMAKE_BINARY_DIR}/fonts/${font_set}.conf;TICKLOT_TEST_FONTS=${font_set}"
         TIMEOUT 120)
 endfunction()
 

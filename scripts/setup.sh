@@ -10,7 +10,7 @@ set -euo pipefail
 build_packages=(
     cmake ninja-build g++ pkg-config librsvg2-bin
     libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev qt6-webengine-dev qt6-svg-dev
+    qt6-base-dev qt6-webengine-dev qt6-svg-dev libpulse-dev
 )
 # Debian 13 moved Qt's SVG icon engine and image plugin out of libqt6svg6; without them every
 # button picture is blank.
@@ -19,7 +19,7 @@ release=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
 test_packages=(
     xvfb xauth xdotool x11-utils faketime dbus python3 python3-pyatspi at-spi2-core openssl procps
     g++-mingw-w64-x86-64-posix googletest wine wine64
-    fonts-dejavu-core fonts-liberation2
+    fonts-dejavu-core fonts-liberation2 pulseaudio pulseaudio-utils
 )
 fuzz_packages=(clang-14 libclang-rt-14-dev)
 package_packages=(

@@ -205,7 +205,7 @@ class FrmMainTest : public QObject {
         frmMain window;
         QStringList titles;
         for (QAction* action : window.menuBar()->actions()) titles << action->text();
-        QCOMPARE(titles, (QStringList{"&File", "&Edit", "&Browse", "&Help"}));
+        QCOMPARE(titles, (QStringList{"&File", "&Edit", "&Browse", "O&ptions", "&Help"}));
 
         auto captions = [&](const char* menu) {
             QStringList items;
@@ -217,6 +217,7 @@ class FrmMainTest : public QObject {
         QCOMPARE(captions("mnuBarEdit"), (QStringList{"Cu&t", "&Copy", "&Paste"}));
         QCOMPARE(captions("mnuTools"), (QStringList{"Home", "Back", "Forward", "Refresh",
                                                     "Ebay Time", "&Check Clock..."}));
+        QCOMPARE(captions("mnuOptions"), QStringList{"Sound the &Last Seconds"});
         QCOMPARE(captions("mnuHelp"), (QStringList{"Contents", "-", "About"}));
         QCOMPARE(child<QAction>(window, "mnuExit")->shortcut(), QKeySequence("Ctrl+Q"));
         QCOMPARE(child<QAction>(window, "mnuContents")->shortcut(), QKeySequence("F1"));

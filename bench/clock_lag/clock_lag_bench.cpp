@@ -4,13 +4,20 @@
 // How late the clock box shows each new second: the real window driven by its own tick source,
 // next to an identical box in the same window driven by a free-running 100 ms precise timer.
 // With --clock-checks, clock checks run one after the other throughout, against a loopback
-// server 80 ms of round trip away, to show whether a check running delays the clock.
+// server 80 ms of round trip away, to show whether a check running delays the clock. With
+// --last-seconds, countdowns of 12 s run one after another with "Sound the Last Seconds" on
+// (set in settings of this run alone), so that its figures can be set beside a run without; the
+// sound server is the one PULSE_SERVER names (see last_seconds.sh).
 // Usage: clock_lag_bench [--seconds N] [--warmup S] [--rephase-ms M] [--clock-checks]
+//                        [--last-seconds]
+#include <QAction>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFile>
 #include <QLineEdit>
 #include <QRandomGenerator>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
@@ -23,6 +30,7 @@
 #include "LoopbackDateServer.h"
 #include "OfflineBrowser.h"
 #include "Percentiles.h"
+#include "RepeatedCountdowns.h"
 #include "SecondLags.h"
 #include "ShownTexts.h"
 #include "SystemLocalClock.h"
@@ -67,13 +75,22 @@ int main(int argc, char** argv) {
                                            "about this often (0: never).",
                                            "M", "1000");
     const QCommandLineOption checksOption("clock-checks", "Run clock checks all the while.");
-    parser.addOptions({secondsOption, warmupOption, rephaseOption, checksOption});
+    const QCommandLineOption soundOption("last-seconds",
+                                         "Sound the last seconds of countdowns all the while.");
+    parser.addOptions({secondsOption, warmupOption, rephaseOption, checksOption, soundOption});
     parser.process(app);
     const int seconds = std::max(1, parser.value(secondsOption).toInt());
     const int rephaseMs = std::max(0, parser.value(rephaseOption).toInt());
     const int warmup = std::max(0, parser.value(warmupOption).toInt());
 
+    QTemporaryDir settingsDir;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
     frmMain window;
+    RepeatedCountdowns countdowns(window, 12, 0);
+    if (parser.isSet(soundOption)) {
+        window.findChild<QAction*>("mnuSoundLastSeconds")->setChecked(true);
+        countdowns.begin(1000);
+    }
     auto* realBox = window.findChild<QLineEdit*>("txtebaytime");
 
     // The twin sits in the same window, below the countdown buttons, so that showing it costs
@@ -151,6 +168,8 @@ int main(int argc, char** argv) {
                 qPrintable(QGuiApplication::platformName()), seconds, rephaseMs,
                 qPrintable(loadBefore), qPrintable(loadAverage()));
     if (dateServer) std::printf("clock checks completed with an offset: %d\n", checksDone);
+    if (parser.isSet(soundOption))
+        std::printf("countdowns with the last seconds sounded: %d\n", countdowns.started());
     std::printf("%-30s %6s %7s %8s %8s %8s\n", "lag of a new second", "shown", "missed", "p50 ms",
                 "p99 ms", "max ms");
     printRow("tick source, painted", real.paintedMs, real.missedSeconds);

@@ -13,6 +13,8 @@ runtime=$(mktemp -d)
 chmod 700 "$runtime"
 trap 'rm -rf "$runtime"' EXIT
 export XDG_RUNTIME_DIR=$runtime
+# The program's settings come from this run's folder, never the user's.
+export XDG_CONFIG_HOME=$runtime/config
 # No test reaches beyond this machine: Chromium sends every request for another host to a proxy
 # where nothing listens (loopback addresses bypass it). Qt splits these flags at spaces.
 export QTWEBENGINE_CHROMIUM_FLAGS="--disable-gpu --disable-background-networking --disable-component-update --proxy-server=127.0.0.1:1"
