@@ -9,8 +9,9 @@ namespace main_layout {
 enum class Kind { TextBox, DisplayBox, PushButton, PictureButton, Label, Shape, WebBrowser };
 enum class Font { Default, SmallBold, LargeBold };
 // What a control's size has to hold: its caption, or every text that goes into it (the end-time
-// box holds an end time typed like the clock's). The address bar scrolls instead.
-enum class Shows { Nothing, Caption, TimeOfDay, Countdown };
+// box holds an end time typed like the clock's). The address bar scrolls instead. The clock's
+// caption also says when the clock is corrected, in the same rectangle.
+enum class Shows { Nothing, Caption, ClockCaption, TimeOfDay, Countdown };
 
 struct Control {
     const char* name;
@@ -26,6 +27,10 @@ struct Control {
 };
 
 std::span<const Control> controls();
+
+// The clock's caption, and the caption while the clock runs on a measured correction.
+inline constexpr const char* kClockCaption = "Current PST Time";
+inline constexpr const char* kCorrectedClockCaption = "Current PST Time, corrected";
 
 inline constexpr int kClientWidth = 15240;
 inline constexpr int kClientHeight = 10710;
