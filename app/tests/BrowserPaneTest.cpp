@@ -13,6 +13,7 @@
 
 #include "ClockCorrection.h"
 #include "EventLoopWait.h"
+#include "HourNote.h"
 #include "HttpDate.h"
 #include "LocalHttpServer.h"
 #include "MainModule.h"
@@ -323,6 +324,10 @@ class BrowserPaneTest : public QObject {
         QVERIFY(shows("http://www.ebay.com/", "www.ebay.com"));
         go(url("/first"));
         QVERIFY(shows(url("/first"), "First page"));
+        // A bias that puts the clock's hour an hour off Pacific's now, as in Tokyo in July.
+        const QDateTime now = QDateTime::currentDateTime();
+        const bool pacificDaylight = countdown::pacificKeepsDaylightTime(now.toSecsSinceEpoch());
+        MainModule::TZInfo.Bias = (pacificDaylight ? -480 : -420) + 480 - now.offsetFromUtc() / 60;
 
         press("mnuCheckClock");
         auto* check = child<frmClockCheck>("frmClockCheck");
@@ -342,6 +347,10 @@ class BrowserPaneTest : public QObject {
         QVERIFY(std::abs(shown.captured(1).toDouble() - kSiteAheadMs / 1000.0) <=
                 shown.captured(2).toDouble() + 0.005);
         QVERIFY(child<QLabel>("lblHost")->text().contains("127.0.0.1"));
+        QVERIFY(child<QLabel>("lblHourNote")
+                    ->text()
+                    .startsWith(pacificDaylight ? "The clock shows Pacific standard time"
+                                                : "The clock shows Pacific daylight time"));
 
         // Seconds the clock box shows ahead of the Pacific clock of the PC's own time.
         auto* clock = child<QLineEdit>("txtebaytime");
