@@ -6,6 +6,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+#include <QAccessibleAnnouncementEvent>
+#endif
 
 #include "ClockCheckRun.h"
 #include "ClockCheckText.h"
@@ -135,7 +138,7 @@ void frmClockCheck::showOutcome(const clockcheck::CheckOutcome& outcome) {
 void frmClockCheck::showOffset(const clockcheck::ClockOffset& offset,
                                const clockcheck::ClockReading& at) {
     const std::string host = host_.toStdString();
-    result_ = Measurement{offset, at, host_, hooks_.siteTimeNow(),
+    result_ = Measurement{offset, at, hooks_.siteTimeNow(),
                           fromStd(clockcheck::correctionText(offset, host))};
     showLine(lblOffset, fromStd(clockcheck::offsetLine(offset)));
     showLine(lblSentence, fromStd(clockcheck::offsetSentence(offset)));

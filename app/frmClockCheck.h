@@ -27,9 +27,8 @@ class frmClockCheck : public QDialog {
     struct Measurement {
         clockcheck::ClockOffset offset;
         clockcheck::ClockReading arrivedAt;  // both clocks, read as the outcome came in
-        QString host;
-        QString pacificTime;  // the Pacific clock's text then
-        QString correction;   // "Corrected by +2.37 s against <host>"
+        QString pacificTime;                 // the Pacific clock's text then
+        QString correction;                  // "Corrected by +2.37 s against <host>"
     };
 
     struct Hooks {
