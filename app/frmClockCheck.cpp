@@ -12,7 +12,6 @@
 
 #include "ClockCheckRun.h"
 #include "ClockCheckText.h"
-#include "ClockPair.h"
 #include "ClockSync.h"
 #include "CorrectionNote.h"
 #include "HourNote.h"
@@ -66,6 +65,7 @@ frmClockCheck::frmClockCheck(Hooks hooks, QWidget* parent)
     bold.setBold(true);
     lblOffset->setFont(bold);
     lblSentence = addLabel(*layout, "lblSentence");
+    lblCaveats = addLabel(*layout, "lblCaveats");
     lblHourNote = addLabel(*layout, "lblHourNote");
     lblHost = addLabel(*layout, "lblHost");
     lblWhen = addLabel(*layout, "lblWhen");
@@ -104,9 +104,10 @@ void frmClockCheck::measure() {
     if (run_) return;
     const QUrl server = hooks_.server();
     host_ = server.host();
+    plainHttp_ = server.scheme() == QLatin1String("http");
     result_.reset();
     showLine(lblOffset, QStringLiteral("Measuring..."));
-    for (QLabel* label : {lblSentence, lblHourNote, lblWhen, lblRoundTrip, lblSystem})
+    for (QLabel* label : {lblSentence, lblCaveats, lblHourNote, lblWhen, lblRoundTrip, lblSystem})
         showLine(label, {});
     showLine(lblHost, QStringLiteral("Against: %1").arg(host_));
     // Disabling the button that has the focus moves the focus on; it is given back when the
@@ -123,28 +124,27 @@ void frmClockCheck::measure() {
 }
 
 void frmClockCheck::showOutcome(const clockcheck::CheckOutcome& outcome) {
-    const clockcheck::ClockReading arrivedAt = platform::readClockPair();
     run_.reset();
     cmdMeasure->setEnabled(true);
     showLine(lblSystem, fromStd(platform::clockSyncSentence(platform::systemClockSync())));
     if (const auto* offset = std::get_if<clockcheck::ClockOffset>(&outcome))
-        showOffset(*offset, arrivedAt);
+        showOffset(*offset);
     else
         showFailure(std::get<clockcheck::CheckFailure>(outcome));
     showKeptCorrection();
     announceOutcome();
 }
 
-void frmClockCheck::showOffset(const clockcheck::ClockOffset& offset,
-                               const clockcheck::ClockReading& at) {
+void frmClockCheck::showOffset(const clockcheck::ClockOffset& offset) {
     const std::string host = host_.toStdString();
-    result_ = Measurement{offset, at, hooks_.siteTimeNow(),
+    result_ = Measurement{offset, hooks_.siteTimeNow(),
                           fromStd(clockcheck::correctionText(offset, host))};
     showLine(lblOffset, fromStd(clockcheck::offsetLine(offset)));
     showLine(lblSentence, fromStd(clockcheck::offsetSentence(offset)));
+    showLine(lblCaveats, fromStd(clockcheck::offsetCaveats(offset, host, plainHttp_)));
     showLine(lblHourNote,
              fromStd(countdown::hourNote(hooks_.clockUtcOffsetMinutes(),
-                                         wholeSeconds(offset.measuredAt + offset.offset))));
+                                         wholeSeconds(offset.measuredAt.system + offset.offset))));
     showLine(lblHost, QStringLiteral("Measured against: %1").arg(host_));
     showLine(lblWhen, QStringLiteral("Measured at: %1 (Pacific clock)").arg(result_->pacificTime));
     showLine(lblRoundTrip, fromStd(clockcheck::roundTripLine(offset)));
@@ -179,8 +179,8 @@ void frmClockCheck::chkCorrect_Toggled(bool on) {
 // A checked box next to a check that did not replace the correction (one running, or one that
 // failed) says which correction it keeps.
 void frmClockCheck::showKeptCorrection() {
-    const bool kept =
-        applied_ && !(result_ && result_->arrivedAt.stepFree == applied_->arrivedAt.stepFree);
+    const bool kept = applied_ && !(result_ && result_->offset.measuredAt.stepFree ==
+                                                   applied_->offset.measuredAt.stepFree);
     showLine(lblKept,
              kept ? fromStd(clockcheck::keptCorrectionSentence(applied_->correction.toStdString(),
                                                                applied_->pacificTime.toStdString()))

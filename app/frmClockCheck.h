@@ -9,7 +9,6 @@
 #include <optional>
 
 #include "ClockOffset.h"
-#include "ClockReading.h"
 
 class ClockCheckRun;
 class QCheckBox;
@@ -25,10 +24,9 @@ class frmClockCheck : public QDialog {
   public:
     // One measured offset, as the window shows it and a correction keeps it.
     struct Measurement {
-        clockcheck::ClockOffset offset;
-        clockcheck::ClockReading arrivedAt;  // both clocks, read as the outcome came in
-        QString pacificTime;                 // the Pacific clock's text then
-        QString correction;                  // "Corrected by +2.37 s against <host>"
+        clockcheck::ClockOffset offset;  // its measuredAt reads both of the PC's clocks
+        QString pacificTime;             // the Pacific clock's text as it came in
+        QString correction;              // "Corrected by +2.37 s against <host>"
     };
 
     struct Hooks {
@@ -49,7 +47,7 @@ class frmClockCheck : public QDialog {
 
   private:
     void showOutcome(const clockcheck::CheckOutcome& outcome);
-    void showOffset(const clockcheck::ClockOffset& offset, const clockcheck::ClockReading& at);
+    void showOffset(const clockcheck::ClockOffset& offset);
     void showFailure(const clockcheck::CheckFailure& failure);
     void chkCorrect_Toggled(bool on);
     void showKeptCorrection();
@@ -58,6 +56,7 @@ class frmClockCheck : public QDialog {
 
     Hooks hooks_;
     QString host_;
+    bool plainHttp_ = false;              // the server measured is asked over plain http
     std::optional<Measurement> result_;   // the offset shown, if any
     std::optional<Measurement> applied_;  // the correction in force, if any
     std::unique_ptr<ClockCheckRun> run_;
@@ -66,6 +65,7 @@ class frmClockCheck : public QDialog {
 
     QLabel* lblOffset = nullptr;
     QLabel* lblSentence = nullptr;
+    QLabel* lblCaveats = nullptr;
     QLabel* lblHourNote = nullptr;
     QLabel* lblHost = nullptr;
     QLabel* lblWhen = nullptr;

@@ -323,8 +323,9 @@ void frmMain::mnuCheckClock_Click() {
 void frmMain::correctClock(const std::optional<frmClockCheck::Measurement>& measured) {
     if (measured) {
         platform::clockCorrection().correct(
-            platform::siteAheadOfStepFree(measured->offset.offset, measured->arrivedAt));
-        correctionNote_.emplace(measured->correction.toStdString(), measured->arrivedAt.stepFree);
+            platform::siteAheadOfStepFree(measured->offset.offset, measured->offset.measuredAt));
+        correctionNote_.emplace(measured->correction.toStdString(),
+                                measured->offset.measuredAt.stepFree);
     } else {
         platform::clockCorrection().clear();
         correctionNote_.reset();

@@ -16,14 +16,19 @@ struct ClockOffset {
     Micros offset = 0;       // site clock - PC clock: the middle of the interval the answers leave
     Micros uncertainty = 0;  // half its width, rounded up: the truth is within offset ± uncertainty
     Micros roundTrip = 0;    // the quickest round trip among the answers used
-    PcMicros measuredAt = 0;  // when the last answer used came, on the PC's clock
+    ClockReading measuredAt;  // when the last answer used came, on both of the PC's clocks
     int answers = 0;          // how many answers bounded the offset
+    // The server stopped answering during the check (a request got no answer within 3 s): the
+    // offset rests on the answers before, and its uncertainty is as wide as they leave it.
+    bool stoppedAnswering = false;
 };
 
 // Why a check gives no offset.
 enum class FailureKind {
     HostNotFound,
-    Refused,
+    Refused,  // by the server
+    ProxyUnreachable,
+    ProxyRefused,
     NoAnswer,  // a request got no answer within 3 s
     TlsError,
     ConnectionLost,
@@ -32,6 +37,8 @@ enum class FailureKind {
     UnreadableAnswer,   // an answer's head is not HTTP/1.x
     OnlyCachedAnswers,  // every answer came from a cache (`Age` above 0)
     InconsistentClock,  // the answers' bounds do not overlap
+    ClockChanged,       // the PC's system clock was stepped during the check, and again after
+                        // the check started over
     Cancelled,
 };
 

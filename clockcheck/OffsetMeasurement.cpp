@@ -21,8 +21,11 @@ constexpr int kAimedSteps = 7;
 // What may be left of the width beyond the round trip: 1/128 s, plus the microsecond by which
 // each step's halving may round up.
 constexpr Micros kNarrowEnough = kSecond / 128 + kAimedSteps;
-// A firm end even when the PC's clock is set back during a check.
+// A firm end for a server that answers at once and never narrows the bounds.
 constexpr int kMostRequests = 32;
+// How many answers must have bounded the offset for a check to end with them when the server
+// then stops answering.
+constexpr int kEnoughBeforeSilence = 3;
 
 Micros floorDiv(Micros a, Micros b) { return a / b - (a % b != 0 && (a < 0) != (b < 0)); }
 
@@ -32,6 +35,10 @@ CheckFailure failureOf(const Exchange& exchange) {
             return {FailureKind::HostNotFound, exchange.detail};
         case Failure::Refused:
             return {FailureKind::Refused, exchange.detail};
+        case Failure::ProxyUnreachable:
+            return {FailureKind::ProxyUnreachable, exchange.detail};
+        case Failure::ProxyRefused:
+            return {FailureKind::ProxyRefused, exchange.detail};
         case Failure::NoAnswer:
             return {FailureKind::NoAnswer, exchange.detail};
         case Failure::TlsError:
@@ -67,9 +74,17 @@ Answer read(const Exchange& exchange, Method method) {
     if (fromCache(head->field("Age"))) return Cached{};
     const auto date = head->field("Date");
     if (!date) return CheckFailure{FailureKind::NoDate, {}};
-    const auto second = parseHttpDate(*date, floorDiv(exchange.received, kSecond));
+    const auto second = parseHttpDate(*date, floorDiv(exchange.received.system, kSecond));
     if (!second) return CheckFailure{FailureKind::UnreadableDate, {}};
     return *second;
+}
+
+// How far the system clock may drift from the step-free clock by the time service's slewing:
+// 1 ms plus 0.5 ms per second. A larger change is a step.
+bool stepped(const ClockReading& from, const ClockReading& to) {
+    const Micros drift = to.systemAhead() - from.systemAhead();
+    const Micros allowed = 1'000 + (to.stepFree - from.stepFree) / 2'000;
+    return drift > allowed || -drift > allowed;
 }
 
 class Measurement {
@@ -77,59 +92,94 @@ class Measurement {
     explicit Measurement(TimedTransport& transport) : transport_(transport) {}
 
     CheckOutcome run() {
-        const PcMicros start = transport_.now();
+        start_ = transport_.now();
         const Exchange opened = transport_.open();
         if (opened.failure != Failure::None) return failureOf(opened);
-        PcMicros sendAt = transport_.now();
+        for (bool again = false;; again = true) {
+            if (std::optional<CheckOutcome> outcome = attempt()) return *outcome;
+            if (again) return CheckFailure{FailureKind::ClockChanged, {}};
+        }
+    }
+
+  private:
+    // One pass of requests against a system clock that did not step; nothing when it stepped.
+    // The second pass gets what is left of the check's 12 s, so that a check started over ends
+    // no later than one that was not.
+    std::optional<CheckOutcome> attempt() {
+        bounds_ = {};
+        roundTrip_ = std::numeric_limits<Micros>::max();
+        base_ = transport_.now();
+        StepFreeMicros sendAt = base_.stepFree;
         int aimedSteps = 0;
         for (int request = 0; request < kMostRequests; ++request) {
             const bool aimed = !bounds_.empty();
             const Exchange exchange = transport_.exchange(sendAt, method_);
+            if (exchange.failure == Failure::None &&
+                (stepped(base_, exchange.sent) || stepped(base_, exchange.received))) {
+                return std::nullopt;
+            }
+            // A request left without an answer after at least three answers: the server stopped
+            // answering, and what the answers before bound is still true.
+            if (exchange.failure == Failure::NoAnswer &&
+                bounds_.answers() >= kEnoughBeforeSilence) {
+                stoppedAnswering_ = true;
+                break;
+            }
             const Answer answer = read(exchange, method_);
             if (const auto* failure = std::get_if<CheckFailure>(&answer)) return *failure;
             if (std::holds_alternative<MethodRefused>(answer)) {
                 method_ = Method::Get;
-                sendAt = transport_.now();
+                const ClockReading now = transport_.now();
+                if (stepped(base_, now)) return std::nullopt;
+                sendAt = now.stepFree;
                 continue;
             }
             if (const auto* dateSecond = std::get_if<std::int64_t>(&answer)) {
-                bounds_.add(*dateSecond, exchange.sent, exchange.received);
+                bounds_.add(*dateSecond, exchange.sent.system, exchange.received.system);
                 if (!bounds_.consistent()) return CheckFailure{FailureKind::InconsistentClock, {}};
-                roundTrip_ =
-                    std::min(roundTrip_, std::max<Micros>(0, exchange.received - exchange.sent));
+                roundTrip_ = std::min(roundTrip_, std::max<Micros>(0, exchange.received.stepFree -
+                                                                          exchange.sent.stepFree));
                 measuredAt_ = exchange.received;
                 aimedSteps += aimed;
             }
             if (aimedSteps >= kAimedSteps && bounds_.width() - roundTrip_ <= kNarrowEnough) break;
-            sendAt = nextSendTime(exchange.sent);
+            const ClockReading now = transport_.now();
+            if (stepped(base_, now)) return std::nullopt;
+            sendAt = nextSendTime(now, exchange.sent.stepFree);
             const Micros roundTrip =
-                bounds_.empty() ? exchange.received - exchange.sent : roundTrip_;
-            if (sendAt + roundTrip > start + kLongest) break;
+                bounds_.empty() ? exchange.received.stepFree - exchange.sent.stepFree : roundTrip_;
+            if (sendAt + roundTrip > start_.stepFree + kLongest) break;
         }
         if (bounds_.empty()) return CheckFailure{FailureKind::OnlyCachedAnswers, {}};
         const Micros middle = this->middle();
-        return ClockOffset{middle, bounds_.upper() - middle, roundTrip_, measuredAt_,
-                           bounds_.answers()};
+        return ClockOffset{middle,      bounds_.upper() - middle, roundTrip_,
+                           measuredAt_, bounds_.answers(),        stoppedAnswering_};
     }
 
-  private:
     Micros middle() const { return bounds_.lower() + bounds_.width() / 2; }
 
-    // Without bounds yet (only cached answers so far) requests leave a second apart.
-    PcMicros nextSendTime(PcMicros lastSent) {
-        const PcMicros earliest = transport_.now() + kAimLead;
+    // When the next request leaves, on the step-free clock. Without bounds yet (only cached
+    // answers so far) requests leave a second apart.
+    StepFreeMicros nextSendTime(const ClockReading& now, StepFreeMicros lastSent) const {
+        const StepFreeMicros earliest = now.stepFree + kAimLead;
         if (bounds_.empty()) return std::max(earliest, lastSent + kSecond);
-        // Leaving at PC time s, a request reaches the server half a round trip later, when the
-        // site's clock reads about s + lead: aim at the first whole second after `earliest`.
+        // Leaving at system time s, a request reaches the server half a round trip later, when
+        // the site's clock reads about s + lead: aim at the first whole second after `earliest`
+        // in system time, then convert the aim to the step-free clock by the pair read now.
         const Micros lead = middle() + roundTrip_ / 2;
-        return -floorDiv(-(earliest + lead), kSecond) * kSecond - lead;
+        const PcMicros earliestSystem = earliest + now.systemAhead();
+        const PcMicros aim = -floorDiv(-(earliestSystem + lead), kSecond) * kSecond - lead;
+        return aim - now.systemAhead();
     }
 
     TimedTransport& transport_;
+    ClockReading start_;  // when the check began: its 12 s run on the step-free clock from here
+    ClockReading base_;   // when this pass began: the pair every later reading is held against
     Method method_ = Method::Head;
     OffsetBounds bounds_;
     Micros roundTrip_ = std::numeric_limits<Micros>::max();
-    PcMicros measuredAt_ = 0;
+    ClockReading measuredAt_;
+    bool stoppedAnswering_ = false;
 };
 
 }  // namespace

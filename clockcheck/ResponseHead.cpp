@@ -48,6 +48,12 @@ bool sameName(std::string_view a, std::string_view b) {
     });
 }
 
+// The fields a check reads: `Date`, and `Age`, which tells an answer from a cache.
+bool matters(std::string_view name) {
+    name = trimmed(name);
+    return sameName(name, "Date") || sameName(name, "Age");
+}
+
 }  // namespace
 
 std::optional<std::string> ResponseHead::field(std::string_view name) const {
@@ -68,6 +74,7 @@ std::optional<std::string> ResponseHead::field(std::string_view name) const {
 std::optional<ResponseHead> parseResponseHead(std::string_view head) {
     ResponseHead result;
     bool statusRead = false;
+    bool previousMatters = false;
     while (!head.empty()) {
         const auto end = head.find('\n');
         std::string_view line = head.substr(0, end);
@@ -86,14 +93,21 @@ std::optional<ResponseHead> parseResponseHead(std::string_view head) {
             if (!head.empty()) return std::nullopt;
             break;
         }
+        if (line.front() == ' ' || line.front() == '\t') {
+            // Folded onto the line before (obsolete): a way to hide or stretch a field.
+            if (previousMatters) return std::nullopt;
+            continue;
+        }
         const auto colon = line.find(':');
         const std::string_view name = line.substr(0, colon);
+        const std::string_view value =
+            colon == std::string_view::npos ? std::string_view() : line.substr(colon + 1);
+        previousMatters = matters(name);
         if (colon == std::string_view::npos || name.empty() ||
-            !std::all_of(name.begin(), name.end(), isNameCharacter)) {
-            return std::nullopt;
+            !std::all_of(name.begin(), name.end(), isNameCharacter) || !isText(value)) {
+            if (previousMatters) return std::nullopt;
+            continue;
         }
-        const std::string_view value = line.substr(colon + 1);
-        if (!isText(value)) return std::nullopt;
         result.fields.emplace_back(name, trimmed(value));
     }
     if (!statusRead) return std::nullopt;

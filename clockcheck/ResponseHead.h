@@ -20,9 +20,11 @@ struct ResponseHead {
 };
 
 // Reads an answer's head: "HTTP/1.x NNN reason", then "name: value" lines, each ending in CRLF
-// or a bare LF; the empty line that ends a head may be there or not. Gives nothing when any line
-// breaks that grammar: a status code outside 100-599, control characters, whitespace before a
-// colon, or a line folded onto the one before it (obsolete, and a way to hide a field).
+// or a bare LF; the empty line that ends a head may be there or not. Only the status line and
+// the fields a check reads (`Date` and `Age`) must be well formed: gives nothing when the status
+// line breaks the grammar (a status code outside 100-599, control characters) or a line named
+// `Date` or `Age` does (whitespace before its colon, control characters, a line folded onto it:
+// obsolete, and a way to hide a field). Any other malformed line is skipped.
 std::optional<ResponseHead> parseResponseHead(std::string_view head);
 
 }  // namespace clockcheck

@@ -12,18 +12,20 @@ enum class Method { Head, Get };
 enum class Failure {
     None,
     HostNotFound,
-    Refused,         // the connection was refused or reset
-    NoAnswer,        // nothing within the time allowed
-    TlsError,        // the certificate or the handshake failed; never bypassed
-    ConnectionLost,  // the server closed the connection before its answer's head was complete
-    Cancelled,       // the user closed the window or quit
+    Refused,           // the server refused or reset the connection
+    NoAnswer,          // nothing within the time allowed
+    ProxyUnreachable,  // the system's proxy could not be found or reached
+    ProxyRefused,      // the proxy would not open a way to the server, or broke off
+    TlsError,          // the certificate or the handshake failed; never bypassed
+    ConnectionLost,    // the server closed the connection before its answer's head was complete
+    Cancelled,         // the user closed the window or quit
 };
 
-// One request and the head of its answer, timed on the PC's clock.
+// One request and the head of its answer, timed on both of the PC's clocks.
 struct Exchange {
     Failure failure = Failure::None;
-    PcMicros sent = 0;      // read just before the request's bytes were written
-    PcMicros received = 0;  // read just after the answer's first bytes were read
+    ClockReading sent;      // read just before the request's bytes were written
+    ClockReading received;  // read just after the answer's first bytes were read
     std::string head;       // the status line and header fields, up to and without the empty line
     std::string detail;     // the transport's own words on a failure, such as the TLS error
 };
@@ -33,18 +35,20 @@ class TimedTransport {
   public:
     virtual ~TimedTransport() = default;
 
-    // The PC's clock now.
-    virtual PcMicros now() = 0;
+    // The PC's clocks now, read together.
+    virtual ClockReading now() = 0;
 
     // Opens the connection (TLS for https, through the system's proxy for that address), so
     // that no timed request waits for a connection. Only failure and detail are filled in.
     virtual Exchange open() = 0;
 
-    // Waits until the PC's clock reads `sendAt` (sends at once when that has passed), sends one
-    // request with `Cache-Control: no-cache`, and waits at most 3 s for its answer's head.
+    // Waits until the step-free clock reads `sendAt` (sends at once when that has passed), sends
+    // one request with `Cache-Control: no-cache`, and waits at most 3 s for its answer's head.
+    // Every wait runs on the step-free clock, so a step of the system clock neither hurries nor
+    // holds up a request.
     // Reopens the connection before waiting when the server has closed it; reads and drops the
     // body of a GET's answer so that the connection stays usable.
-    virtual Exchange exchange(PcMicros sendAt, Method method) = 0;
+    virtual Exchange exchange(StepFreeMicros sendAt, Method method) = 0;
 };
 
 }  // namespace clockcheck

@@ -347,6 +347,10 @@ class BrowserPaneTest : public QObject {
         QVERIFY(std::abs(shown.captured(1).toDouble() - kSiteAheadMs / 1000.0) <=
                 shown.captured(2).toDouble() + 0.005);
         QVERIFY(child<QLabel>("lblHost")->text().contains("127.0.0.1"));
+        // The page came over plain http, and so did the time.
+        QVERIFY(child<QLabel>("lblCaveats")
+                    ->text()
+                    .contains("over plain http: anyone on the way could change it"));
         QVERIFY(child<QLabel>("lblHourNote")
                     ->text()
                     .startsWith(pacificDaylight ? "The clock shows Pacific standard time"

@@ -10,7 +10,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "ClockCorrection.h"
+#include "ClockPair.h"
 #include "HttpDate.h"
 
 namespace {
@@ -77,7 +77,7 @@ void LoopbackDateServer::serve(int connection) {
         received.erase(0, end + 4);
         std::this_thread::sleep_for(std::chrono::microseconds(behaviour_.beforeStampUs));
         const std::int64_t serverSecond =
-            floorDiv(platform::pcClockNow() + behaviour_.offsetUs, 1'000'000);
+            floorDiv(platform::readClockPair().system + behaviour_.offsetUs, 1'000'000);
         const std::string answer =
             "HTTP/1.1 200 OK\r\nDate: " + clockcheck::formatHttpDate(serverSecond) +
             "\r\nContent-Length: 0\r\n\r\n";

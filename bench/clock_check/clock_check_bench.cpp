@@ -1,6 +1,8 @@
 // How well a clock check finds a server's offset: full checks (the socket transport and the
 // measurement) against a loopback server whose clock runs at a known offset, for round trips
-// from 0 to 200 ms, split evenly or lopsidedly between the request's way and the answer's.
+// from 0 to 200 ms, split evenly or lopsidedly between the request's way and the answer's; then
+// checks at an 80 ms round trip during which the PC's system clock is stepped, with what each
+// check said and how long it took.
 // Usage: clock_check_bench [runs per row, default 1]
 #include <QCoreApplication>
 #include <QUrl>
@@ -10,11 +12,15 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <variant>
+#include <vector>
 
+#include "ClockCheckText.h"
 #include "LoopbackDateServer.h"
 #include "OffsetMeasurement.h"
 #include "SocketTransport.h"
+#include "SteppedClock.h"
 
 namespace {
 
@@ -34,15 +40,16 @@ constexpr Row kRows[] = {
 class SendLateness : public clockcheck::TimedTransport {
   public:
     explicit SendLateness(clockcheck::TimedTransport& transport) : transport_(transport) {}
-    clockcheck::PcMicros now() override { return transport_.now(); }
+    clockcheck::ClockReading now() override { return transport_.now(); }
     clockcheck::Exchange open() override { return transport_.open(); }
-    clockcheck::Exchange exchange(clockcheck::PcMicros sendAt, clockcheck::Method method) override {
-        const bool ahead = sendAt > transport_.now();
+    clockcheck::Exchange exchange(clockcheck::StepFreeMicros sendAt,
+                                  clockcheck::Method method) override {
+        const bool ahead = sendAt > transport_.now().stepFree;
         clockcheck::Exchange exchange = transport_.exchange(sendAt, method);
-        if (ahead) mostUs = std::max(mostUs, exchange.sent - sendAt);
+        if (ahead) mostUs = std::max(mostUs, exchange.sent.stepFree - sendAt);
         return exchange;
     }
-    clockcheck::PcMicros mostUs = 0;
+    clockcheck::StepFreeMicros mostUs = 0;
 
   private:
     clockcheck::TimedTransport& transport_;
@@ -50,6 +57,72 @@ class SendLateness : public clockcheck::TimedTransport {
 
 constexpr double kSymmetricGoalMs = 20;
 constexpr double kDurationGoalS = 10;
+constexpr double kSteppedDurationGoalS = 15;
+
+// Steps of the PC's clock during a check: when (s after it began) and by how much (s).
+struct SteppedRow {
+    const char* what;
+    std::vector<SteppedClock::Step> steps;
+};
+
+SteppedClock::Step step(double atS, double byS) {
+    return {std::llround(atS * 1e6), std::llround(byS * 1e6)};
+}
+
+const SteppedRow kSteppedRows[] = {
+    {"none", {}},
+    {"slewed +0.8 ms at 3 s", {step(3, 0.0008)}},
+    {"-0.3 s at 1.2 s", {step(1.2, -0.3)}},
+    {"+0.3 s at 1.2 s", {step(1.2, 0.3)}},
+    {"-1 h at 1.2 s", {step(1.2, -3600)}},
+    {"+1 h at 0.5 s", {step(0.5, 3600)}},
+    {"-0.3 s at 1.2 s, +0.3 s at 4 s", {step(1.2, -0.3), step(4, 0.3)}},
+    {"-1 h at 0.5 s, -1 h at 6 s", {step(0.5, -3600), step(6, -3600)}},
+};
+
+// Checks with the PC's clock stepped; true when every offset given covers the truth after the
+// steps and every check ends within 15 s.
+bool runSteppedRows(int runs) {
+    constexpr double kOffsetS = 2.37;
+    bool allMet = true;
+    std::printf("\nPC clock stepped during a check (80 ms round trip, site %+.2f s ahead):\n",
+                kOffsetS);
+    std::printf("%-32s %6s  %s\n", "steps", "time s", "what the check said");
+    for (const SteppedRow& row : kSteppedRows) {
+        for (int run = 0; run < runs; ++run) {
+            const auto offsetUs = std::llround(kOffsetS * 1e6);
+            LoopbackDateServer server({offsetUs, 40'000, 40'000});
+            const std::atomic<bool> cancel = false;
+            platform::SocketTransport socket(
+                QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(server.port())), cancel);
+            SteppedClock transport(socket, row.steps);
+            const auto start = std::chrono::steady_clock::now();
+            const clockcheck::CheckOutcome outcome = clockcheck::measureOffset(transport);
+            const double seconds =
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+            std::string said;
+            bool met = seconds <= kSteppedDurationGoalS;
+            if (const auto* result = std::get_if<clockcheck::ClockOffset>(&outcome)) {
+                const auto truthUs = offsetUs - transport.steppedBy(result->measuredAt.stepFree);
+                const bool covered = std::llabs(result->offset - truthUs) <= result->uncertainty;
+                met = met && covered;
+                char note[96];
+                std::snprintf(note, sizeof note, " (truth %+.3f s, %s, %d answers)", truthUs / 1e6,
+                              covered ? "covered" : "NOT COVERED", result->answers);
+                said = clockcheck::offsetLine(*result) + note;
+            } else {
+                said = clockcheck::failureSentence(std::get<clockcheck::CheckFailure>(outcome),
+                                                   "127.0.0.1");
+            }
+            std::printf("%-32s %6.2f  %s\n", row.what, seconds, said.c_str());
+            allMet = allMet && met;
+        }
+    }
+    std::printf(
+        "every offset given covers the truth after the steps, every check within %.0f s: %s\n",
+        kSteppedDurationGoalS, allMet ? "met" : "MISSED");
+    return allMet;
+}
 
 }  // namespace
 
@@ -99,5 +172,6 @@ int main(int argc, char** argv) {
                 coveredAll ? "met" : "MISSED");
     std::printf("at most %.0f s per check at an 80 ms round trip: %s\n", kDurationGoalS,
                 durationMet ? "met" : "MISSED");
-    return symmetricMet && coveredAll && durationMet ? 0 : 1;
+    const bool steppedMet = runSteppedRows(runs);
+    return symmetricMet && coveredAll && durationMet && steppedMet ? 0 : 1;
 }

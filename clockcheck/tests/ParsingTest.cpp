@@ -45,9 +45,14 @@ TEST(ResponseHead, ReadsTheStatusAndFieldsOfAValidHeadOnly) {
         {"HTTP/1.1 204\r\nDATE:X\r\n\r\n", 204, "X", {}},
         {"HTTP/1.1 200 OK\r\nAge: 1\r\nage: 2\r\nDate:\r\n", 200, "", "1, 2"},
         {"HTTP/1.1 503 \xc3\xa9t\xc3\xa9\r\nDate: \xff\r\n", 503, "\xff", {}},
-        {"HTTP/1.1 200 OK\r\nX: a\r\n b\r\nDate: X\r\n", 0, {}, {}},
+        // Odd lines that the check does not read are skipped.
+        {"HTTP/1.1 200 OK\r\nX: a\r\n b\r\nDate: X\r\n", 200, "X", {}},
+        {"HTTP/1.1 200 OK\r\nX-Odd : value\r\nDate: X\r\n", 200, "X", {}},
+        {"HTTP/1.1 200 OK\r\nno colon\r\n: X\r\nY: a\x01z\r\nDate: X\r\n", 200, "X", {}},
+        // Odd `Date` and `Age` lines are not.
+        {"HTTP/1.1 200 OK\r\nDate: X\r\n b\r\n", 0, {}, {}},
         {"HTTP/1.1 200 OK\r\nDate : X\r\n", 0, {}, {}},
-        {"HTTP/1.1 200 OK\r\n: X\r\n", 0, {}, {}},
+        {"HTTP/1.1 200 OK\r\nage : 3\r\nDate: X\r\n", 0, {}, {}},
         {"HTTP/1.1 200 OK\r\nDate: a\x01z\r\n", 0, {}, {}},
         {"HTTP/1.1 200 OK\r\n\r\nDate: X\r\n", 0, {}, {}},
         {"HTTP/2 200\r\nDate: X\r\n", 0, {}, {}},

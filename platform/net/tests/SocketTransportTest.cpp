@@ -1,3 +1,7 @@
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QThread>
@@ -5,7 +9,7 @@
 #include <QtTest>
 #include <memory>
 
-#include "ClockCorrection.h"
+#include "ClockPair.h"
 #include "EventLoopWait.h"
 #include "LocalHttpServer.h"
 #include "SelfSignedHttpsServer.h"
@@ -16,6 +20,7 @@ using clockcheck::Exchange;
 using clockcheck::Failure;
 using clockcheck::Method;
 using clockcheck::PcMicros;
+using clockcheck::StepFreeMicros;
 using testing_support::waitUntil;
 
 namespace {
@@ -69,7 +74,7 @@ class ScriptedServer : public QObject {
                 socket->write("HTTP/1.1 200 Connection established\r\n\r\n");
                 continue;
             }
-            readAt << platform::pcClockNow();
+            readAt << platform::readClockPair().system;
             requests << buffer.left(end);
             connection->queue << script_.value(requests.size() - 1);
         }
@@ -96,20 +101,22 @@ class ScriptedServer : public QObject {
 struct Run {
     Exchange opened;
     QList<Exchange> exchanges;
-    QList<PcMicros> sendAt;
+    QList<StepFreeMicros> sendAt;
 };
 
 // Opens a transport on a thread of its own, as the program does, and sends each request
 // `sendDelayUs` after the one before came back; `cancelAfterMs` sets the cancel flag meanwhile.
 Run measure(const QUrl& address, const QList<Step>& steps, int limitMs,
-            PcMicros sendDelayUs = 20'000, int cancelAfterMs = -1) {
+            PcMicros sendDelayUs = 20'000, int cancelAfterMs = -1,
+            const QList<QHostAddress>& addresses = {}) {
     Run run;
     std::atomic<bool> cancel = false;
     std::unique_ptr<QThread> worker(QThread::create([&] {
-        platform::SocketTransport transport(address, cancel, std::chrono::milliseconds(limitMs));
+        platform::SocketTransport transport(address, cancel, std::chrono::milliseconds(limitMs),
+                                            addresses);
         run.opened = transport.open();
         for (qsizetype i = 0; i < steps.size() && run.opened.failure == Failure::None; ++i) {
-            run.sendAt << transport.now() + sendDelayUs;
+            run.sendAt << transport.now().stepFree + sendDelayUs;
             run.exchanges << transport.exchange(run.sendAt.back(), steps[i].method);
         }
     }));
@@ -118,6 +125,35 @@ Run measure(const QUrl& address, const QList<Step>& steps, int limitMs,
     if (!waitUntil([&] { return worker->isFinished(); }, 20'000)) qFatal("the transport hangs");
     return run;
 }
+
+// A listener on [::1]:port whose accept queue is full, so that the system drops new connection
+// attempts to it without a word, as a broken IPv6 route does.
+class SilentIPv6Listener {
+  public:
+    explicit SilentIPv6Listener(quint16 port) {
+        sockaddr_in6 address{};
+        address.sin6_family = AF_INET6;
+        address.sin6_addr = in6addr_loopback;
+        address.sin6_port = htons(port);
+        const int on = 1;
+        const auto* to = reinterpret_cast<const sockaddr*>(&address);
+        sockets_ << socket(AF_INET6, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        listening_ = setsockopt(sockets_[0], IPPROTO_IPV6, IPV6_V6ONLY, &on, sizeof on) == 0 &&
+                     bind(sockets_[0], to, sizeof address) == 0 && listen(sockets_[0], 0) == 0;
+        for (int filler = 0; listening_ && filler < 4; ++filler) {
+            sockets_ << socket(AF_INET6, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+            connect(sockets_.back(), to, sizeof address);
+        }
+    }
+    ~SilentIPv6Listener() {
+        for (const int socket : sockets_) ::close(socket);
+    }
+    bool listening() const { return listening_; }
+
+  private:
+    QList<int> sockets_;
+    bool listening_ = false;
+};
 
 // The last head among the bytes, without its empty line.
 QByteArray lastHead(const QByteArray& bytes) {
@@ -197,13 +233,65 @@ class SocketTransportTest : public QObject {
                 QVERIFY2(got.failure == step.failure, (row.name + (": " + got.detail)).c_str());
                 if (got.failure != None) continue;
                 QCOMPARE(QByteArray::fromStdString(got.head), lastHead(step.bytes));
-                QVERIFY2(run.sendAt[i] <= got.sent && got.sent <= server.readAt[i] &&
-                             server.readAt[i] <= got.received,
+                QVERIFY2(run.sendAt[i] <= got.sent.stepFree &&
+                             got.sent.system <= server.readAt[i] &&
+                             server.readAt[i] <= got.received.system,
                          row.name);
                 QCOMPARE(server.requests[i], (step.method == Head ? "HEAD" : "GET") +
                                                  (" / HTTP/1.1\r\nHost: " + host + fields));
             }
             QCOMPARE(server.connections, row.connections);
+        }
+    }
+
+    // The host's addresses of both families, the IPv6 one silent or refusing: IPv4 answers.
+    void connectsOverTheFamilyThatAnswers() {
+        const QHostAddress v6 = QHostAddress::LocalHostIPv6, v4 = QHostAddress::LocalHost;
+        struct Row {
+            QList<QHostAddress> addresses;
+            bool silentIPv6;
+            Failure failure;
+        };
+        const Row rows[] = {
+            {{v6, v4}, true, Failure::None},
+            {{v6, v4}, false, Failure::None},
+            {{v4, v6}, true, Failure::None},
+            {{v6}, true, Failure::NoAnswer},
+        };
+        for (const Row& row : rows) {
+            ScriptedServer server({{Method::Head, kOk + "\r\n"}});
+            std::optional<SilentIPv6Listener> silent;
+            if (row.silentIPv6) QVERIFY(silent.emplace(server.port()).listening());
+            const QUrl address(QStringLiteral("http://twofold.test:%1/").arg(server.port()));
+            const Run run = measure(address, {{Method::Head, {}}}, 500, 0, -1, row.addresses);
+            QCOMPARE(run.opened.failure, row.failure);
+            QCOMPARE(server.connections, row.failure == Failure::None ? 1 : 0);
+            if (row.failure == Failure::None)
+                QCOMPARE(run.exchanges.value(0).failure, Failure::None);
+        }
+    }
+
+    // A proxy that cannot be reached, or that will not open a tunnel, is named as the one that
+    // failed, not the site.
+    void tellsTheProxyFromTheSite() {
+        QTcpServer denying;
+        denying.listen(QHostAddress::LocalHost, 0);
+        connect(&denying, &QTcpServer::newConnection, this, [&] {
+            QTcpSocket* socket = denying.nextPendingConnection();
+            connect(socket, &QTcpSocket::readyRead, socket, [socket] {
+                socket->write("HTTP/1.1 403 Forbidden\r\nContent-Length: 0\r\n\r\n");
+            });
+        });
+        const QUrl nowhere = testing_support::LocalHttpServer::unreachableUrl();
+        const std::pair<QByteArray, Failure> rows[] = {
+            {"http://127.0.0.1:" + QByteArray::number(nowhere.port()), Failure::ProxyUnreachable},
+            {"http://127.0.0.1:" + QByteArray::number(denying.serverPort()), Failure::ProxyRefused},
+        };
+        for (const auto& [proxy, failure] : rows) {
+            qputenv("http_proxy", proxy);
+            const Exchange opened = measure(QUrl("http://clock.test/"), {}, 1'000).opened;
+            qunsetenv("http_proxy");
+            QCOMPARE(opened.failure, failure);
         }
     }
 

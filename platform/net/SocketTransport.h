@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHostAddress>
+#include <QList>
 #include <QUrl>
 #include <atomic>
 #include <chrono>
@@ -16,25 +18,32 @@ namespace platform {
 // Its calls block, so it runs on a thread of its own: that thread opens it, sends through it and
 // destroys it (the socket belongs to it), while the GUI thread never waits. Every wait is cut
 // into slices of at most 20 ms, so that the cancel flag, set from any thread, ends it at once
-// with Failure::Cancelled.
+// with Failure::Cancelled, and runs on the step-free clock, so that no step of the system clock
+// stretches or cuts it. Without a proxy it connects to the host's addresses of both families
+// side by side (see DirectConnection.h).
 class SocketTransport : public clockcheck::TimedTransport {
   public:
     // `waitLimit` bounds the connection and each answer's head (3 s for users; tests shorten it).
+    // `addresses`, when given, stand for the host's as looked up (for tests).
     SocketTransport(const QUrl& address, const std::atomic<bool>& cancel,
-                    std::chrono::milliseconds waitLimit = std::chrono::seconds(3));
+                    std::chrono::milliseconds waitLimit = std::chrono::seconds(3),
+                    QList<QHostAddress> addresses = {});
     ~SocketTransport() override;
 
-    clockcheck::PcMicros now() override;
+    clockcheck::ClockReading now() override;
     clockcheck::Exchange open() override;
-    clockcheck::Exchange exchange(clockcheck::PcMicros sendAt, clockcheck::Method method) override;
+    clockcheck::Exchange exchange(clockcheck::StepFreeMicros sendAt,
+                                  clockcheck::Method method) override;
 
   private:
-    using Deadline = std::chrono::steady_clock::time_point;
     enum class Wait { Ready, Cancelled, TimedOut, Closed };
 
+    // The end of a wait that starts now, on the step-free clock.
+    clockcheck::StepFreeMicros deadline() const;
+    QString timeoutDetail(const char* what) const;
     clockcheck::Exchange reopenWhenClosed();
-    bool waitUntil(clockcheck::PcMicros moment, bool spin);
-    Wait waitForBytes(Deadline deadline);
+    bool waitUntil(clockcheck::StepFreeMicros moment, bool spin);
+    Wait waitForBytes(clockcheck::StepFreeMicros deadline);
     clockcheck::Exchange readHead(clockcheck::Exchange exchange, QByteArray& bytes);
     void dropBody(QByteArray bytes, bool answersHead, const std::string& head);
     clockcheck::Exchange failed(clockcheck::Failure failure, const QString& detail);
@@ -43,6 +52,7 @@ class SocketTransport : public clockcheck::TimedTransport {
     const QUrl address_;
     const std::atomic<bool>& cancel_;
     const std::chrono::milliseconds waitLimit_;
+    const QList<QHostAddress> addresses_;
     const QByteArray requestTail_;  // the request after its method
     std::unique_ptr<QTcpSocket> socket_;
 };

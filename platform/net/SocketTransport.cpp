@@ -9,23 +9,24 @@
 #include <string_view>
 #include <thread>
 
-#include "ClockCorrection.h"
+#include "ClockPair.h"
+#include "DirectConnection.h"
 #include "HttpAnswerFraming.h"
 #include "TicklotVersion.h"
 
 namespace platform {
 namespace {
 
+using clockcheck::ClockReading;
 using clockcheck::Exchange;
 using clockcheck::Failure;
-using clockcheck::PcMicros;
-using Steady = std::chrono::steady_clock;
+using clockcheck::StepFreeMicros;
 using namespace std::chrono_literals;
 
 // The longest single wait, and so the longest a cancel goes unnoticed.
 constexpr auto kSlice = 20ms;
 // The last stretch before a send time is spun, since a sleep may wake too late.
-constexpr PcMicros kSpinUs = 1'500;
+constexpr StepFreeMicros kSpinUs = 1'500;
 // A head larger than this is no answer a check can use.
 constexpr qsizetype kMaxHead = 64 * 1024;
 // A body up to this size is read and dropped; a larger one costs the connection instead.
@@ -66,13 +67,20 @@ QNetworkProxy proxyFor(const QUrl& address) {
     return QNetworkProxy::NoProxy;
 }
 
-Failure failureOf(QAbstractSocket::SocketError error) {
+// Why a connection failed; through a proxy, whether the proxy or the server is to blame.
+Failure failureOf(QAbstractSocket::SocketError error, bool viaProxy) {
     switch (error) {
         case QAbstractSocket::HostNotFoundError:
-        case QAbstractSocket::ProxyNotFoundError:
             return Failure::HostNotFound;
-        case QAbstractSocket::SocketTimeoutError:
+        case QAbstractSocket::ProxyNotFoundError:
+        case QAbstractSocket::ProxyConnectionRefusedError:
         case QAbstractSocket::ProxyConnectionTimeoutError:
+            return Failure::ProxyUnreachable;
+        case QAbstractSocket::ProxyConnectionClosedError:
+        case QAbstractSocket::ProxyAuthenticationRequiredError:
+        case QAbstractSocket::ProxyProtocolError:
+            return Failure::ProxyRefused;
+        case QAbstractSocket::SocketTimeoutError:
         case QAbstractSocket::NetworkError:
             return Failure::NoAnswer;
         case QAbstractSocket::SslHandshakeFailedError:
@@ -80,11 +88,16 @@ Failure failureOf(QAbstractSocket::SocketError error) {
         case QAbstractSocket::SslInvalidUserDataError:
             return Failure::TlsError;
         case QAbstractSocket::RemoteHostClosedError:
-        case QAbstractSocket::ProxyConnectionClosedError:
             return Failure::ConnectionLost;
+        case QAbstractSocket::SocketAccessError:  // an HTTP proxy's 403 or 405 to CONNECT
+            return viaProxy ? Failure::ProxyRefused : Failure::Refused;
         default:
             return Failure::Refused;
     }
+}
+
+Failure failureOf(Connecting::Status status) {
+    return status == Connecting::Status::Cancelled ? Failure::Cancelled : Failure::NoAnswer;
 }
 
 // The head as an exchange gives it: without the empty line that ends it.
@@ -97,19 +110,25 @@ std::string withoutEmptyLine(std::string_view head) {
 }  // namespace
 
 SocketTransport::SocketTransport(const QUrl& address, const std::atomic<bool>& cancel,
-                                 std::chrono::milliseconds waitLimit)
+                                 std::chrono::milliseconds waitLimit, QList<QHostAddress> addresses)
     : address_(address),
       cancel_(cancel),
       waitLimit_(waitLimit),
+      addresses_(std::move(addresses)),
       requestTail_(requestTailFor(address)) {}
 
 SocketTransport::~SocketTransport() = default;
 
-PcMicros SocketTransport::now() { return pcClockNow(); }
+ClockReading SocketTransport::now() { return readClockPair(); }
+
+StepFreeMicros SocketTransport::deadline() const {
+    return stepFreeNow() + std::chrono::microseconds(waitLimit_).count();
+}
 
 // The host lookup, the connection, a proxy's tunnel and the TLS handshake run on this thread's
 // event loop, woken every slice to look at the cancel flag. (A sliced waitForConnected would not
 // do: it abandons the connection when a slice ends, and looks the host up without a limit.)
+// Through a proxy, the proxy looks the host up; without one, both address families are tried.
 Exchange SocketTransport::open() {
     close();
     const bool https = isHttps(address_);
@@ -119,52 +138,82 @@ Exchange SocketTransport::open() {
     QEventLoop loop;
     QTimer wake;
     wake.start(kSlice);
-
-    QSslSocket* tls = nullptr;
-    if (https) {
-        socket_ = std::make_unique<QSslSocket>();
-        tls = static_cast<QSslSocket*>(socket_.get());
-    } else {
-        socket_ = std::make_unique<QTcpSocket>();
-    }
-    socket_->setProxy(proxyFor(address_));
-    QStringList certificateErrors;
-    QObject scope;  // ends the connection below with this call
-    if (tls) {
-        // Certificate errors are never ignored: the handshake then fails.
-        QObject::connect(tls, &QSslSocket::sslErrors, &scope, [&](const QList<QSslError>& errors) {
-            for (const QSslError& error : errors) certificateErrors << error.errorString();
-        });
-    }
     const QString host = address_.host(QUrl::FullyEncoded);
     const auto port = static_cast<quint16>(address_.port(defaultPort(address_)));
-    if (tls)
-        tls->connectToHostEncrypted(host, port);
-    else
-        socket_->connectToHost(host, port);
+    const StepFreeMicros until = deadline();
+    QStringList certificateErrors;
+    QObject scope;  // ends the connections below with this call
+    const auto makeSocket = [&]() -> std::unique_ptr<QTcpSocket> {
+        if (!https) return std::make_unique<QTcpSocket>();
+        auto tls = std::make_unique<QSslSocket>();
+        // Certificate errors are never ignored: the handshake then fails.
+        QObject::connect(tls.get(), &QSslSocket::sslErrors, &scope,
+                         [&](const QList<QSslError>& errors) {
+                             for (const QSslError& error : errors)
+                                 certificateErrors << error.errorString();
+                         });
+        return tls;
+    };
+    const QNetworkProxy proxy = proxyFor(address_);
+    const bool viaProxy = proxy.type() != QNetworkProxy::NoProxy;
+    if (viaProxy) {
+        socket_ = makeSocket();
+        socket_->setProxy(proxy);
+        if (https)
+            static_cast<QSslSocket*>(socket_.get())->connectToHostEncrypted(host, port);
+        else
+            socket_->connectToHost(host, port);
+    } else {
+        Connecting connecting = addresses_.isEmpty()
+                                    ? lookUpHost(host, until, cancel_)
+                                    : Connecting{Connecting::Status::Done, addresses_, {}, {}, {}};
+        if (connecting.status == Connecting::Status::Done) {
+            connecting = raceConnections(
+                raceOrder(connecting.addresses),
+                [&](const QHostAddress& to) {
+                    std::unique_ptr<QTcpSocket> socket = makeSocket();
+                    socket->setProxy(QNetworkProxy::NoProxy);
+                    if (https)  // to the address, verifying the certificate for the host's name
+                        static_cast<QSslSocket*>(socket.get())
+                            ->connectToHostEncrypted(to.toString(), port, host);
+                    else
+                        socket->connectToHost(to, port);
+                    return socket;
+                },
+                until, cancel_);
+        }
+        if (connecting.status == Connecting::Status::Failed)
+            return failed(failureOf(connecting.error, false), connecting.errorString);
+        if (connecting.status != Connecting::Status::Done)
+            return failed(failureOf(connecting.status), timeoutDetail("No connection"));
+        socket_ = std::move(connecting.socket);
+    }
 
     const auto established = [&] {
-        return tls ? tls->isEncrypted() : socket_->state() == QAbstractSocket::ConnectedState;
+        return https ? static_cast<QSslSocket*>(socket_.get())->isEncrypted()
+                     : socket_->state() == QAbstractSocket::ConnectedState;
     };
-    const Deadline deadline = Steady::now() + waitLimit_;
     while (!established() && socket_->state() != QAbstractSocket::UnconnectedState) {
         if (cancel_) return failed(Failure::Cancelled, {});
-        if (Steady::now() >= deadline)
-            return failed(Failure::NoAnswer,
-                          QStringLiteral("No connection within %1 ms.").arg(waitLimit_.count()));
+        if (stepFreeNow() >= until)
+            return failed(Failure::NoAnswer, timeoutDetail("No connection"));
         loop.processEvents(QEventLoop::WaitForMoreEvents);
     }
     if (!established()) {
         const QString detail = certificateErrors.isEmpty()
                                    ? socket_->errorString()
                                    : certificateErrors.join(QLatin1Char(' '));
-        return failed(failureOf(socket_->error()), detail);
+        return failed(failureOf(socket_->error(), viaProxy), detail);
     }
     socket_->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     return {};
 }
 
-Exchange SocketTransport::exchange(PcMicros sendAt, clockcheck::Method method) {
+QString SocketTransport::timeoutDetail(const char* what) const {
+    return QStringLiteral("%1 within %2 ms.").arg(QLatin1String(what)).arg(waitLimit_.count());
+}
+
+Exchange SocketTransport::exchange(StepFreeMicros sendAt, clockcheck::Method method) {
     if (Exchange opened = reopenWhenClosed(); opened.failure != Failure::None) return opened;
     const bool answersHead = method == clockcheck::Method::Head;
     const QByteArray request = (answersHead ? "HEAD" : "GET") + requestTail_;
@@ -198,10 +247,10 @@ Exchange SocketTransport::reopenWhenClosed() {
     return open();
 }
 
-// Sleeps in slices until `moment`, or spins on the clock: a sleep can wake a fraction of a
-// millisecond late, and every microsecond a request leaves late widens its bounds.
-bool SocketTransport::waitUntil(PcMicros moment, bool spin) {
-    for (PcMicros left = moment - now(); left > 0; left = moment - now()) {
+// Sleeps in slices until `moment` on the step-free clock, or spins on it: a sleep can wake a
+// fraction of a millisecond late, and every microsecond a request leaves late widens its bounds.
+bool SocketTransport::waitUntil(StepFreeMicros moment, bool spin) {
+    for (StepFreeMicros left = moment - stepFreeNow(); left > 0; left = moment - stepFreeNow()) {
         if (cancel_) return false;
         if (spin)
             std::this_thread::yield();
@@ -213,11 +262,12 @@ bool SocketTransport::waitUntil(PcMicros moment, bool spin) {
 }
 
 // waitForReadyRead returns as soon as bytes arrive, so the caller reads the clock at once.
-SocketTransport::Wait SocketTransport::waitForBytes(Deadline deadline) {
+SocketTransport::Wait SocketTransport::waitForBytes(StepFreeMicros deadline) {
     while (socket_->bytesAvailable() == 0) {
         if (cancel_) return Wait::Cancelled;
         if (socket_->state() != QAbstractSocket::ConnectedState) return Wait::Closed;
-        const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Steady::now());
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(
+            std::chrono::microseconds(deadline - stepFreeNow()));
         if (left <= 0ms) return Wait::TimedOut;
         socket_->waitForReadyRead(
             static_cast<int>(std::min<std::chrono::milliseconds>(left, kSlice).count()));
@@ -229,20 +279,19 @@ SocketTransport::Wait SocketTransport::waitForBytes(Deadline deadline) {
 // answers (1xx, such as 103 Early Hints) are skipped: the time received is that of the answer
 // the server stamped last.
 Exchange SocketTransport::readHead(Exchange exchange, QByteArray& bytes) {
-    const Deadline deadline = Steady::now() + waitLimit_;
+    const StepFreeMicros until = deadline();
     for (;;) {
-        switch (waitForBytes(deadline)) {
+        switch (waitForBytes(until)) {
             case Wait::Cancelled:
                 return failed(Failure::Cancelled, {});
             case Wait::TimedOut:
-                return failed(Failure::NoAnswer,
-                              QStringLiteral("No answer within %1 ms.").arg(waitLimit_.count()));
+                return failed(Failure::NoAnswer, timeoutDetail("No answer"));
             case Wait::Closed:
                 return failed(Failure::ConnectionLost, socket_->errorString());
             case Wait::Ready:
                 break;
         }
-        const PcMicros readAt = now();
+        const ClockReading readAt = now();
         if (bytes.isEmpty()) exchange.received = readAt;
         bytes += socket_->readAll();
         while (const std::optional<std::size_t> length = headLength(viewOf(bytes))) {
@@ -268,9 +317,9 @@ Exchange SocketTransport::readHead(Exchange exchange, QByteArray& bytes) {
 void SocketTransport::dropBody(QByteArray bytes, bool answersHead, const std::string& head) {
     const BodyFraming framing = bodyFraming(head, answersHead);
     bool usable = framing.keepAlive;
-    const Deadline deadline = Steady::now() + waitLimit_;
+    const StepFreeMicros until = deadline();
     const auto readMore = [&] {
-        if (waitForBytes(deadline) != Wait::Ready) return false;
+        if (waitForBytes(until) != Wait::Ready) return false;
         bytes += socket_->readAll();
         return true;
     };
