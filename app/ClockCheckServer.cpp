@@ -2,9 +2,9 @@
 
 #include "FixedAddresses.h"
 
-QUrl clockCheckServer(const QUrl& page) {
+QUrl clockCheckServer(const QUrl& page, bool pageFailed) {
     QUrl server;
-    if (page.isValid() && !page.host().isEmpty() &&
+    if (!pageFailed && page.isValid() && !page.host().isEmpty() &&
         (page.scheme() == QLatin1String("http") || page.scheme() == QLatin1String("https"))) {
         server.setScheme(page.scheme());
         server.setHost(page.host());

@@ -299,7 +299,8 @@ void frmMain::mnuCheckClock_Click() {
     if (!clockCheck_) {
         frmClockCheck::Hooks hooks{
             [this] {
-                return clockCheckServer(QUrl(QString::fromStdString(WebBrowser1->LocationURL())));
+                return clockCheckServer(QUrl(QString::fromStdString(WebBrowser1->LocationURL())),
+                                        WebBrowser1->pageFailed());
             },
             [this] { return txtebaytime->text(); },
             [this] {
