@@ -392,14 +392,11 @@ class BrowserPaneTest : public QObject {
             box->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
         };
         toggle();
-        QVERIFY(!correct->isChecked());
-        QVERIFY(!platform::clockCorrection().isOn());
-        QVERIFY(clock->toolTip().isEmpty());
-        QCOMPARE(caption->text(), "Current PST Time");
+        QVERIFY(!correct->isChecked() && !platform::clockCorrection().isOn());
+        QVERIFY(clock->toolTip().isEmpty() && caption->text() == "Current PST Time");
         QVERIFY(waitUntil([&] { return aheadOfPc() == 0 || aheadOfPc() == -1; }, 1000));
         toggle();
-        QVERIFY(correct->isChecked());
-        QVERIFY(platform::clockCorrection().isOn());
+        QVERIFY(correct->isChecked() && platform::clockCorrection().isOn());
 
         // A new check that fails leaves the correction in force, and the window says which.
         server.route("/", [](const LocalHttpServer::Request&) {
@@ -412,17 +409,13 @@ class BrowserPaneTest : public QObject {
         QTest::keyClick(measureAgain, Qt::Key_Space);
         QVERIFY(waitUntil([&] { return offsetLine->text() != "Measuring..."; }, 20000));
         QVERIFY2(offsetLine->text().contains("127.0.0.1"), qPrintable(offsetLine->text()));
-        QVERIFY(correct->isChecked() && correct->isEnabled());
-        QVERIFY(platform::clockCorrection().isOn());
+        QVERIFY(correct->isChecked() && correct->isEnabled() && platform::clockCorrection().isOn());
         auto* kept = child<QLabel>("lblKept");
         QVERIFY(kept->isVisible());
-        QVERIFY2(
-            QRegularExpression("^The clock stays corrected by \\+4\\.\\d\\d s against "
-                               "127\\.0\\.0\\.1, measured at " +
-                               QRegularExpression::escape(measuredAt) + " \\(Pacific clock\\)\\.$")
-                .match(kept->text())
-                .hasMatch(),
-            qPrintable(kept->text()));
+        QVERIFY2(kept->text().startsWith("The clock stays corrected by +4.") &&
+                     kept->text().endsWith(" s against 127.0.0.1, measured at " + measuredAt +
+                                           " (Pacific clock)."),
+                 qPrintable(kept->text()));
         // The focus that the disabled button lost goes to the outcome, for a screen reader to
         // read, where Qt cannot announce it; back to the button where it can.
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
@@ -439,9 +432,7 @@ class BrowserPaneTest : public QObject {
                          qPrintable(label->objectName()));
 
         QTest::mouseClick(correct, Qt::LeftButton);
-        QVERIFY(!platform::clockCorrection().isOn());
-        QVERIFY(!kept->isVisible());
-        QVERIFY(!correct->isEnabled());
+        QVERIFY(!platform::clockCorrection().isOn() && !kept->isVisible() && !correct->isEnabled());
 
         QTest::keyClick(check, Qt::Key_Escape);
         QVERIFY(!check->isVisible());

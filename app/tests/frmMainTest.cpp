@@ -35,26 +35,15 @@ class FrmMainTest : public QObject {
 
     // The clock check asks the shown page's server as the page came, and the auction site over
     // https when no page of a site shows.
-    void clockCheckServer_data() {
-        QTest::addColumn<QString>("page");
-        QTest::addColumn<bool>("failed");
-        QTest::addColumn<QString>("server");
-        const QString site = "https://www.ebay.com/";
-        QTest::newRow("help page") << "qrc:/help/contents.html" << false << site;
-        QTest::newRow("blank") << "" << false << site;
-        QTest::newRow("about:blank") << "about:blank" << false << site;
-        QTest::newRow("failed http page") << "http://www.ebay.com" << true << site;
-        QTest::newRow("http page")
-            << "http://127.0.0.1:8080/itm?x=1" << false << "http://127.0.0.1:8080/";
-        QTest::newRow("https page")
-            << "https://www.ebay.de/itm/1" << false << "https://www.ebay.de/";
-    }
-
     void clockCheckServer() {
-        QFETCH(QString, page);
-        QFETCH(bool, failed);
-        QFETCH(QString, server);
-        QCOMPARE(::clockCheckServer(QUrl(page), failed).toString(), server);
+        const QString site = "https://www.ebay.com/";
+        for (const auto& [page, failed, server] :
+             {std::tuple<QString, bool, QString>{"qrc:/help/contents.html", false, site},
+              {"about:blank", false, site},
+              {"http://www.ebay.com", true, site},  // the start page failed to load
+              {"http://127.0.0.1:8080/itm?x=1", false, "http://127.0.0.1:8080/"},
+              {"https://www.ebay.de/itm/1", false, "https://www.ebay.de/"}})
+            QCOMPARE(::clockCheckServer(QUrl(page), failed).toString(), server);
     }
 
     void buildsTheWindowAsDesigned() {

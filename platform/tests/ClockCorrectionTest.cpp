@@ -5,44 +5,31 @@
 namespace platform {
 namespace {
 
-using clockcheck::ClockReading;
-
 constexpr std::int64_t kSecond = 1'000'000;
-// A measurement: the PC's system clock 2.37 s behind the site, the step-free clock at 5,000 s.
-constexpr ClockReading kMeasuredAt{1'780'000'000 * kSecond, 5'000 * kSecond};
-constexpr std::int64_t kOffset = 2'370'000;
 
 // While the correction is on, the program's clock is the site's time carried on the step-free
-// clock: the system clock stepped after the measurement (the time service setting it right,
-// a step back, a resume) moves nothing; with the correction off it is the system clock again.
+// clock: steps of the system clock after the measurement move nothing; with the correction off
+// it is the system clock again. The PC is 2.37 s behind the site at the measurement.
 TEST(ClockCorrection, StepsOfTheSystemClockMoveNothingWhileCorrected) {
+    const clockcheck::ClockReading measuredAt{1'780'000'000 * kSecond, 5'000 * kSecond};
+    const std::int64_t offset = 2'370'000;
     ClockCorrection correction;
-    EXPECT_FALSE(correction.isOn());
-    EXPECT_EQ(correction.at(kMeasuredAt), kMeasuredAt.system);
-
-    correction.correct(siteAheadOfStepFree(kOffset, kMeasuredAt));
-    ASSERT_TRUE(correction.isOn());
-    struct Row {
-        std::int64_t elapsed;     // step-free time since the measurement
-        std::int64_t systemStep;  // how far the system clock was stepped since
-    };
-    for (const Row row : {
-             Row{0, 0},                             // at the measurement: the site's time
-             Row{60 * kSecond, 0},                  // a minute on, no step
-             Row{61 * kSecond, kOffset},            // stepped right by the time service
-             Row{62 * kSecond, -kSecond},           // stepped a second further back
-             Row{3600 * kSecond, 86400 * kSecond},  // a day forward, as a wrong resume might
-         }) {
-        const ClockReading now{kMeasuredAt.system + row.elapsed + row.systemStep,
-                               kMeasuredAt.stepFree + row.elapsed};
-        EXPECT_EQ(correction.at(now), kMeasuredAt.system + kOffset + row.elapsed)
-            << row.elapsed << " " << row.systemStep;
+    EXPECT_EQ(correction.at(measuredAt), measuredAt.system);
+    correction.correct(siteAheadOfStepFree(offset, measuredAt));
+    // {step-free time since the measurement, how far the system clock was stepped since}
+    for (const auto& [elapsed, step] : {std::pair<std::int64_t, std::int64_t>{0, 0},
+                                        {60 * kSecond, 0},
+                                        {61 * kSecond, offset},                // set right
+                                        {62 * kSecond, -kSecond},              // a second back
+                                        {3600 * kSecond, 86400 * kSecond}}) {  // a wrong resume
+        const clockcheck::ClockReading now{measuredAt.system + elapsed + step,
+                                           measuredAt.stepFree + elapsed};
+        EXPECT_EQ(correction.at(now), measuredAt.system + offset + elapsed) << elapsed;
     }
-
-    const ClockReading stepped{kMeasuredAt.system + kSecond, kMeasuredAt.stepFree};
     correction.clear();
     EXPECT_FALSE(correction.isOn());
-    EXPECT_EQ(correction.at(stepped), stepped.system);
+    EXPECT_EQ(correction.at({measuredAt.system + kSecond, measuredAt.stepFree}),
+              measuredAt.system + kSecond);
 }
 
 }  // namespace
