@@ -5,16 +5,17 @@
 
 #include "FixedAddresses.h"
 
-QUrl clockCheckServer(const QUrl& page) {
-    const QUrl source =
-        page.isValid() && !page.host().isEmpty() &&
-                (page.scheme() == QLatin1String("http") || page.scheme() == QLatin1String("https"))
-            ? page
-            : QUrl(QString::fromUtf8(browser::kEbayHomePage));
+QUrl clockCheckServer(const QUrl& page, bool pageFailed) {
     QUrl server;
-    server.setScheme(source.scheme());
-    server.setHost(source.host());
-    server.setPort(source.port());
+    if (!pageFailed && page.isValid() && !page.host().isEmpty() &&
+        (page.scheme() == QLatin1String("http") || page.scheme() == QLatin1String("https"))) {
+        server.setScheme(page.scheme());
+        server.setHost(page.host());
+        server.setPort(page.port());
+    } else {
+        server.setScheme(QStringLiteral("https"));
+        server.setHost(QUrl(QString::fromUtf8(browser::kEbayHomePage)).host());
+    }
     server.setPath(QStringLiteral("/"));
     return server;
 }

@@ -46,8 +46,8 @@ constexpr std::array kControls{
             "Countdown Timer", kNone, kNone, kNone},
     Control{"Label2", Kind::Label, 360, 1920, 1695, 255, 3, Font::SmallBold, Shows::Caption,
             "Auction End Time", kNone, kNone, kNone},
-    Control{"Label1", Kind::Label, 360, 960, 1575, 255, 1, Font::SmallBold, Shows::Caption,
-            "Current PST Time", kNone, kNone, kNone},
+    Control{"Label1", Kind::Label, 360, 960, 1575, 255, 1, Font::SmallBold, Shows::ClockCaption,
+            kClockCaption, kNone, kNone, kNone},
 };
 
 }  // namespace

@@ -13,8 +13,9 @@ enum class Kind { TextBox, DisplayBox, PushButton, PictureButton, Label, Shape, 
 enum class Font { Default, SmallBold, LargeBold };
 // What a control's size has to hold: its caption, or every text that goes into it. The end-time
 // box holds the usual forms of an end time, 24-hour or 12-hour; a longer one shrinks its font
-// while the box has no focus. The address bar scrolls instead.
-enum class Shows { Nothing, Caption, TimeOfDay, EndTime, Countdown };
+// while the box has no focus. The address bar scrolls instead. The clock's caption also says
+// when the clock is corrected, in the same rectangle.
+enum class Shows { Nothing, Caption, ClockCaption, TimeOfDay, EndTime, Countdown };
 
 struct Control {
     const char* name;
@@ -30,6 +31,10 @@ struct Control {
 };
 
 std::span<const Control> controls();
+
+// The clock's caption, and the caption while the clock runs on a measured correction.
+inline constexpr const char* kClockCaption = "Current PST Time";
+inline constexpr const char* kCorrectedClockCaption = "Current PST Time, corrected";
 
 inline constexpr int kClientWidth = 15240;
 inline constexpr int kClientHeight = 10710;

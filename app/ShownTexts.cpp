@@ -54,6 +54,9 @@ QStringList shownBy(const main_layout::Control& control, const QFontMetrics& met
             return {};
         case main_layout::Shows::Caption:
             return {QString::fromUtf8(control.caption)};
+        case main_layout::Shows::ClockCaption:
+            return {QString::fromUtf8(control.caption),
+                    QString::fromUtf8(main_layout::kCorrectedClockCaption)};
         case main_layout::Shows::TimeOfDay:
             return {widestTimeOfDay(metrics)};
         case main_layout::Shows::EndTime:

@@ -21,6 +21,7 @@
 #include "CachedPanelStyle.h"
 #include "ClockCheckServer.h"
 #include "ClockCorrection.h"
+#include "ClockPair.h"
 #include "ClockTick.h"
 #include "Countdown.h"
 #include "EditMenu.h"
@@ -30,6 +31,7 @@
 #include "MainModule.h"
 #include "NavigationFeedback.h"
 #include "OptionsMenu.h"
+#include "PacificClock.h"
 #include "PanelStatusBar.h"
 #include "ShownTexts.h"
 #include "SystemLocalClock.h"
@@ -40,7 +42,6 @@
 #include "UnfocusedTextFit.h"
 #include "WebEngineBrowser.h"
 #include "frmAbout.h"
-#include "frmClockCheck.h"
 
 using countdown::TimeBox;
 using main_layout::Kind;
@@ -192,6 +193,7 @@ void frmMain::createControls() {
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
 
+    Label1 = client->findChild<QLabel*>("Label1");
     txtebaytime = client->findChild<QLineEdit*>("txtebaytime");
     txtauctionend = client->findChild<QLineEdit*>("txtauctionend");
     txtTimer = client->findChild<QLineEdit*>("txtTimer");
@@ -310,7 +312,12 @@ void frmMain::Form_Load() {
     browserCommands_->startUpNavigation();
 }
 
-void frmMain::Timer1_Timer() { countdown::runTick(*this, *clock_, regional_); }
+// While the clock is corrected, the clock box's note tells the correction's age in minutes: a
+// comparison on each tick finds the tick on which it changes.
+void frmMain::Timer1_Timer() {
+    countdown::runTick(*this, *clock_, regional_);
+    if (correctionNote_ && correctionNote_->due(platform::stepFreeNow())) showCorrectionNote();
+}
 
 void frmMain::mnuAbout_Click() {
     // One dialog at a time and without a parent, so that it stays open when the main window is
@@ -326,11 +333,16 @@ void frmMain::mnuCheckClock_Click() {
     if (!clockCheck_) {
         frmClockCheck::Hooks hooks{
             [this] {
-                return clockCheckServer(QUrl(QString::fromStdString(WebBrowser1->LocationURL())));
+                return clockCheckServer(QUrl(QString::fromStdString(WebBrowser1->LocationURL())),
+                                        WebBrowser1->pageFailed());
             },
             [this] { return txtebaytime->text(); },
-            [this](std::optional<std::int64_t> offset, const QString& note) {
-                correctClock(offset, note);
+            [this] {
+                return countdown::clockUtcOffsetMinutes(MainModule::TZInfo.Bias,
+                                                        clock_->read().utcOffsetMinutes);
+            },
+            [this](const std::optional<frmClockCheck::Measurement>& measured) {
+                correctClock(measured);
             }};
         clockCheck_ = new frmClockCheck(std::move(hooks), this);
     }
@@ -341,12 +353,30 @@ void frmMain::mnuCheckClock_Click() {
 }
 
 // Every reading of the clock follows the correction from the next tick on, which comes at once
-// and phases the ticks to the corrected clock's tenths of a second.
-void frmMain::correctClock(std::optional<std::int64_t> offsetMicros, const QString& note) {
-    platform::clockCorrection().set(offsetMicros.value_or(0));
+// and phases the ticks to the corrected clock's tenths of a second. The caption says that the
+// clock is corrected; the box's tooltip and description say by what and how long ago.
+void frmMain::correctClock(const std::optional<frmClockCheck::Measurement>& measured) {
+    if (measured) {
+        platform::clockCorrection().correct(
+            platform::siteAheadOfStepFree(measured->offset.offset, measured->offset.measuredAt));
+        correctionNote_.emplace(measured->correction.toStdString(),
+                                measured->offset.measuredAt.stepFree);
+    } else {
+        platform::clockCorrection().clear();
+        correctionNote_.reset();
+    }
+    Label1->setText(measured ? QString::fromUtf8(main_layout::kCorrectedClockCaption)
+                             : QString::fromUtf8(main_layout::kClockCaption));
+    showCorrectionNote();
+    if (Timer1.isActive()) Timer1.start();
+}
+
+void frmMain::showCorrectionNote() {
+    const QString note = correctionNote_
+                             ? QString::fromStdString(correctionNote_->at(platform::stepFreeNow()))
+                             : QString();
     txtebaytime->setToolTip(note);
     txtebaytime->setAccessibleDescription(note);
-    if (Timer1.isActive()) Timer1.start();
 }
 
 void frmMain::mnuExit_Click() { QCoreApplication::exit(0); }

@@ -12,15 +12,17 @@
 
 #include "BrowserPaneView.h"
 #include "Clipboard.h"
+#include "CorrectionNote.h"
 #include "LocalClock.h"
 #include "MainView.h"
 #include "RegionalSettings.h"
 #include "TickSource.h"
+#include "frmClockCheck.h"
 
 class ActiveControl;
 class QAction;
 class frmAbout;
-class frmClockCheck;
+class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
@@ -76,7 +78,8 @@ class frmMain : public QMainWindow, public countdown::MainView, public browser::
     void createControls();
     void createMenus();
     void connectBrowserPane();
-    void correctClock(std::optional<std::int64_t> offsetMicros, const QString& note);
+    void correctClock(const std::optional<frmClockCheck::Measurement>& measured);
+    void showCorrectionNote();
     QLineEdit* timeBox(countdown::TimeBox box) const;
 
     std::unique_ptr<countdown::LocalClock> clock_;
@@ -85,6 +88,7 @@ class frmMain : public QMainWindow, public countdown::MainView, public browser::
     ActiveControl* activeControl_ = nullptr;
     platform::TickSource Timer1;
 
+    QLabel* Label1 = nullptr;
     QLineEdit* txtebaytime = nullptr;
     QLineEdit* txtauctionend = nullptr;
     QLineEdit* txtTimer = nullptr;
@@ -115,4 +119,6 @@ class frmMain : public QMainWindow, public countdown::MainView, public browser::
 
     QPointer<frmAbout> about_;             // the open About dialog, if any
     frmClockCheck* clockCheck_ = nullptr;  // made when first asked for, then kept
+    // The clock box's note while the clock runs on a measured correction.
+    std::optional<clockcheck::CorrectionNote> correctionNote_;
 };

@@ -20,22 +20,11 @@ std::string longDateOf(QDate day) {
     return QLocale::system().toString(day, QLocale::LongFormat).toStdString();
 }
 
-#ifndef Q_OS_WIN
-// Adds the correction to a clock reading, carrying whole seconds out of the nanoseconds.
-void correct(timespec& reading, std::int64_t micros) {
-    const std::int64_t nanos = reading.tv_nsec + micros % 1'000'000 * 1000;
-    const std::int64_t carry = nanos >= 1'000'000'000 ? 1 : nanos < 0 ? -1 : 0;
-    reading.tv_sec += static_cast<std::time_t>(micros / 1'000'000 + carry);
-    reading.tv_nsec = static_cast<long>(nanos - carry * 1'000'000'000);
-}
-#endif
-
 }  // namespace
 
 #ifdef Q_OS_WIN
 countdown::LocalReading SystemLocalClock::read() const {
-    const QDateTime local =
-        QDateTime::currentDateTime().addMSecs(clockCorrection().micros() / 1000);
+    const QDateTime local = QDateTime::fromMSecsSinceEpoch(correctedClockNow() / 1000);
     const QDate date = local.date();
     const QTime time = local.time();
     return {countdown::toDateValue(
@@ -53,15 +42,14 @@ std::string SystemLocalClock::longDate(countdown::DateValue when) const {
 // checks the zone file) only by the first reading of each second, as a changed zone can show
 // nowhere but in a new second; every reading converts with them, daylight changes included.
 countdown::LocalReading SystemLocalClock::read() const {
-    timespec now{};
-    clock_gettime(CLOCK_REALTIME, &now);
-    correct(now, clockCorrection().micros());
-    if (now.tv_sec != zoneCheckedAt_) {
+    const std::int64_t micros = correctedClockNow();
+    const auto now = static_cast<std::time_t>(micros / 1'000'000 - (micros % 1'000'000 < 0));
+    if (now != zoneCheckedAt_) {
         tzset();
-        zoneCheckedAt_ = now.tv_sec;
+        zoneCheckedAt_ = now;
     }
     std::tm local{};
-    localtime_r(&now.tv_sec, &local);
+    localtime_r(&now, &local);
     return {countdown::toDateValue({local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
                                     local.tm_hour, local.tm_min, local.tm_sec}),
             static_cast<std::int32_t>(local.tm_gmtoff / 60)};

@@ -11,8 +11,8 @@
 
 namespace platform {
 
-// The PC's clock, plus the program's clock correction, with its current offset from UTC, and
-// the system locale's long-date form.
+// The program's clock (the PC's system clock, or the corrected clock of ClockCorrection) with
+// its current offset from UTC, and the system locale's long-date form.
 class SystemLocalClock : public countdown::LocalClock {
   public:
     countdown::LocalReading read() const override;

@@ -8,11 +8,12 @@
 
 namespace platform {
 
-// Fires every 100 ms, just after each tenth of a second of the PC clock (with the program's
-// clock correction, so that a corrected clock shows its new seconds as promptly). The timer is
-// re-aimed at the next boundary on every tick, so ticks never drift against the clock. On Linux a
-// kernel timer aimed to the microsecond shows a new second a quarter of a millisecond after the
-// clock reaches it; elsewhere Qt's timer, which counts whole milliseconds, within 1.25 ms.
+// Fires every 100 ms, just after each tenth of a second of the program's clock (the PC's system
+// clock, or the corrected clock of ClockCorrection, so that a corrected clock shows its new
+// seconds as promptly). The timer is re-aimed at the next boundary on every tick, so ticks never
+// drift against the clock. On Linux a kernel timer aimed to the microsecond shows a new second a
+// quarter of a millisecond after the clock reaches it; elsewhere Qt's timer, which counts whole
+// milliseconds, within 1.25 ms.
 class TickSource : public QObject {
     Q_OBJECT
   public:

@@ -14,10 +14,13 @@
 
 namespace {
 
-enum class Texts { Own, TimesOfDay, Countdown, LongDates };
+// ClockCaptions: the caption and the one it shows while the clock is corrected, which is not of
+// the design and widens the label wherever the face is.
+enum class Texts { Own, ClockCaptions, TimesOfDay, Countdown, LongDates };
 
 QStringList candidates(Texts texts, const QString& own) {
     if (texts == Texts::Own) return {own};
+    if (texts == Texts::ClockCaptions) return {own, "Current PST Time, corrected"};
     QStringList all;
     if (texts == Texts::LongDates) {
         for (QDate day(2026, 1, 1); day.year() == 2026; day = day.addDays(1))
@@ -67,7 +70,7 @@ class TextFitTest : public QObject {
         const auto row = [](const char* name, Texts texts, QRect designed) {
             QTest::newRow(name) << name << int(texts) << designed;
         };
-        row("Label1", Texts::Own, {24, 64, 105, 17});
+        row("Label1", Texts::ClockCaptions, {24, 64, 105, 17});
         row("Label2", Texts::Own, {24, 128, 113, 17});
         row("Label3", Texts::Own, {24, 192, 121, 17});
         row("cmdStart", Texts::Own, {24, 264, 105, 25});
@@ -122,7 +125,8 @@ class TextFitTest : public QObject {
         }
         // The controls laid out in the designed face keep their design where Liberation is there.
         if (widget->font().families().contains("MS Sans Serif") &&
-            qEnvironmentVariable("TICKLOT_TEST_FONTS") == "dejavu_liberation") {
+            qEnvironmentVariable("TICKLOT_TEST_FONTS") == "dejavu_liberation" &&
+            Texts(texts) != Texts::ClockCaptions) {
             QCOMPARE(QFontInfo(widget->font()).family(), QStringLiteral("Liberation Sans"));
             QCOMPARE(shown, designed);
         }

@@ -6,14 +6,14 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLineEdit>
-#include <chrono>
+
+#include "ClockCorrection.h"
 
 namespace {
 
-std::int64_t nowNs() {
-    const auto now = std::chrono::system_clock::now().time_since_epoch();
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(now).count();
-}
+// The program's clock, whose seconds the box shows: the system clock, or the corrected clock
+// while a correction is on.
+std::int64_t nowNs() { return platform::correctedClockNow() * 1000; }
 
 }  // namespace
 

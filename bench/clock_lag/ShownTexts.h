@@ -10,14 +10,14 @@
 
 class QLineEdit;
 
-// Watches one clock box and records, for each new text, the wall-clock moment at which the box
-// had painted it and the one at which the tick that set it had returned: by then the window
-// has been flushed to the screen as well.
+// Watches one clock box and records, for each new text, the moment on the program's clock (the
+// system clock, or the corrected one) at which the box had painted it and the one at which the
+// tick that set it had returned: by then the window has been flushed to the screen as well.
 class ShownTexts : public QObject {
   public:
     struct Shown {
         QString text;
-        std::int64_t paintedNs;       // nanoseconds since the epoch, just after the paint
+        std::int64_t paintedNs;       // ns since the epoch, program's clock, just after the paint
         std::int64_t returnedNs = 0;  // just after the tick that set it returned
     };
 

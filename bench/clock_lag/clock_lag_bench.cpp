@@ -8,8 +8,10 @@
 // --last-seconds, countdowns of 12 s run one after another with "Sound the Last Seconds" on
 // (set in settings of this run alone), so that its figures can be set beside a run without; the
 // sound server is the one PULSE_SERVER names (see last_seconds.sh).
+// With --corrected, the clock runs corrected by a measurement (2.345678 s ahead, on the step-free
+// clock), as with the clock check window's box on; lags then count from the corrected seconds.
 // Usage: clock_lag_bench [--seconds N] [--warmup S] [--rephase-ms M] [--clock-checks]
-//                        [--last-seconds]
+//                        [--last-seconds] [--corrected]
 #include <QAction>
 #include <QApplication>
 #include <QCommandLineParser>
@@ -19,13 +21,14 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <chrono>
 #include <cstdio>
 #include <functional>
 #include <memory>
 #include <variant>
 
 #include "ClockCheckRun.h"
+#include "ClockCorrection.h"
+#include "ClockPair.h"
 #include "ClockTick.h"
 #include "LoopbackDateServer.h"
 #include "OfflineBrowser.h"
@@ -77,7 +80,10 @@ int main(int argc, char** argv) {
     const QCommandLineOption checksOption("clock-checks", "Run clock checks all the while.");
     const QCommandLineOption soundOption("last-seconds",
                                          "Sound the last seconds of countdowns all the while.");
-    parser.addOptions({secondsOption, warmupOption, rephaseOption, checksOption, soundOption});
+    const QCommandLineOption correctedOption("corrected",
+                                             "Run the clock corrected, as with the box on.");
+    parser.addOptions(
+        {secondsOption, warmupOption, rephaseOption, checksOption, soundOption, correctedOption});
     parser.process(app);
     const int seconds = std::max(1, parser.value(secondsOption).toInt());
     const int rephaseMs = std::max(0, parser.value(rephaseOption).toInt());
@@ -150,18 +156,21 @@ int main(int argc, char** argv) {
         startCheck();
     }
 
+    constexpr std::int64_t kCorrectionUs = 2'345'678;
+    if (parser.isSet(correctedOption))
+        platform::clockCorrection().correct(
+            platform::siteAheadOfStepFree(kCorrectionUs, platform::readClockPair()));
+
     const QString loadBefore = loadAverage();
     window.start();
     freeRunning.start(100);
     if (rephaseMs > 0) rephase.start(rephaseMs);
-    const auto measureFrom = std::chrono::system_clock::now() + std::chrono::seconds(warmup);
+    const std::int64_t fromNs =
+        (platform::correctedClockNow() + warmup * std::int64_t{1'000'000}) * 1000;
     QTimer::singleShot((warmup + seconds) * 1000, &app, &QCoreApplication::quit);
     QApplication::exec();
     check.reset();
 
-    const std::int64_t fromNs =
-        std::chrono::duration_cast<std::chrono::nanoseconds>(measureFrom.time_since_epoch())
-            .count();
     const SecondLags real = secondLags(realShown.shown(), fromNs);
     const SecondLags twin = secondLags(twinShown.shown(), fromNs);
     std::printf("platform %s, %d s, free-running timer re-phased every ~%d ms, load %s -> %s\n",
@@ -170,6 +179,9 @@ int main(int argc, char** argv) {
     if (dateServer) std::printf("clock checks completed with an offset: %d\n", checksDone);
     if (parser.isSet(soundOption))
         std::printf("countdowns with the last seconds sounded: %d\n", countdowns.started());
+    if (platform::clockCorrection().isOn())
+        std::printf("clock corrected by %+.6f s, lags on the corrected clock\n",
+                    kCorrectionUs / 1e6);
     std::printf("%-30s %6s %7s %8s %8s %8s\n", "lag of a new second", "shown", "missed", "p50 ms",
                 "p99 ms", "max ms");
     printRow("tick source, painted", real.paintedMs, real.missedSeconds);

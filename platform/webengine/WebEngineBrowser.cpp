@@ -93,8 +93,9 @@ void WebEngineBrowser::connectPage() {
     QWebEnginePage* page = view_->page();
     connect(page, &QWebEnginePage::loadStarted, this, [this] { loadRunning_ = true; });
     connect(page, &QWebEnginePage::renderProcessTerminated, this, [this] { loadRunning_ = false; });
-    connect(page, &QWebEnginePage::loadFinished, this, [this] {
+    connect(page, &QWebEnginePage::loadFinished, this, [this](bool ok) {
         loadRunning_ = false;
+        pageFailed_ = !ok;
         raiseNavigateComplete2();
     });
     connect(page, &QWebEnginePage::urlChanged, this, &WebEngineBrowser::raiseUnlessLoading);

@@ -46,6 +46,9 @@ class WebEngineBrowser : public QWidget, public browser::WebBrowser {
 
     void startEngine();
     bool isEngineStarted() const { return view_ != nullptr; }
+    // The last load ended in an error page (or was stopped): what shows is not the site's page,
+    // though the address stays the one asked for.
+    bool pageFailed() const { return pageFailed_; }
 
     browser::Outcome Navigate(const std::string& address) override;
     browser::Outcome GoBack() override;
@@ -74,6 +77,7 @@ class WebEngineBrowser : public QWidget, public browser::WebBrowser {
     // From loadStarted to loadFinished: the page's own isLoading() turns false earlier on
     // Qt 6.8, while the title of the finishing load is still arriving.
     bool loadRunning_ = false;
+    bool pageFailed_ = false;
     QLabel* deadPageNotice_;
     QLabel* downloadNotice_;
     // Declared before the view, so the view and its page go first: a profile must outlive
