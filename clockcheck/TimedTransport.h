@@ -46,11 +46,12 @@ class TimedTransport {
     virtual Exchange open() = 0;
 
     // Waits until the step-free clock reads `sendAt` (sends at once when that has passed), sends
-    // one request with `Cache-Control: no-cache`, and waits at most 3 s for its answer's head.
-    // Every wait runs on the step-free clock, so a step of the system clock neither hurries nor
-    // holds up a request.
-    // Reopens the connection before waiting when the server has closed it; reads and drops the
-    // body of a GET's answer so that the connection stays usable.
+    // one request with `Cache-Control: no-cache`, and reads its answer's head. Reopens the
+    // connection when the server has closed it (the request then leaves late rather than not at
+    // all); reads and drops the body of a GET's answer so that the connection stays usable.
+    // The whole exchange ends within 3 s of its send moment (`sendAt`, or the call when that is
+    // later), whatever it waits for after it. Every wait runs on the step-free clock, so a step
+    // of the system clock neither hurries nor holds up a request.
     virtual Exchange exchange(StepFreeMicros sendAt, Method method) = 0;
 };
 

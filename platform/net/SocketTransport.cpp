@@ -124,15 +124,18 @@ SocketTransport::~SocketTransport() = default;
 
 ClockReading SocketTransport::now() { return readClockPair(); }
 
-StepFreeMicros SocketTransport::deadline() const {
-    return stepFreeNow() + std::chrono::microseconds(waitLimit_).count();
+StepFreeMicros SocketTransport::deadline(StepFreeMicros from) const {
+    return from + std::chrono::microseconds(waitLimit_).count();
 }
+
+Exchange SocketTransport::open() { return open(deadline(stepFreeNow())); }
 
 // The host lookup, the connection, a proxy's tunnel and the TLS handshake run on this thread's
 // event loop, woken every slice to look at the cancel flag. (A sliced waitForConnected would not
 // do: it abandons the connection when a slice ends, and looks the host up without a limit.)
 // Through a proxy, the proxy looks the host up; without one, both address families are tried.
-Exchange SocketTransport::open() {
+// It gives up at `until`, or the wait limit after it starts if that comes first.
+Exchange SocketTransport::open(StepFreeMicros until) {
     close();
     const bool https = isHttps(address_);
     if (https && !QSslSocket::supportsSsl())
@@ -143,7 +146,7 @@ Exchange SocketTransport::open() {
     wake.start(kSlice);
     const QString host = address_.host(QUrl::FullyEncoded);
     const auto port = static_cast<quint16>(address_.port(defaultPort(address_)));
-    const StepFreeMicros until = deadline();
+    until = std::min(until, deadline(stepFreeNow()));
     QStringList certificateErrors;
     QObject scope;  // ends the connections below with this call
     const auto makeSocket = [&]() -> std::unique_ptr<QTcpSocket> {
@@ -216,14 +219,17 @@ QString SocketTransport::timeoutDetail(const char* what) const {
     return QStringLiteral("%1 within %2 ms.").arg(QLatin1String(what)).arg(waitLimit_.count());
 }
 
+// Every wait after the send moment (a reopening, the answer's head, the body dropped) ends by
+// one deadline: the wait limit after the send moment, or after this call when that is later.
 Exchange SocketTransport::exchange(StepFreeMicros sendAt, clockcheck::Method method) {
-    if (Exchange opened = reopenWhenClosed(); opened.failure != Failure::None) return opened;
+    const StepFreeMicros until = deadline(std::max(sendAt, stepFreeNow()));
+    if (Exchange opened = reopenWhenClosed(until); opened.failure != Failure::None) return opened;
     const bool answersHead = method == clockcheck::Method::Head;
     const QByteArray request = (answersHead ? "HEAD" : "GET") + requestTail_;
     if (!waitUntil(sendAt - kSpinUs, false)) return failed(Failure::Cancelled, {});
     // A server may close an idle connection while the request waits (Apache after 5 s): it is
     // then sent on a new one, late, rather than lost.
-    if (Exchange opened = reopenWhenClosed(); opened.failure != Failure::None) return opened;
+    if (Exchange opened = reopenWhenClosed(until); opened.failure != Failure::None) return opened;
     if (!waitUntil(sendAt, true)) return failed(Failure::Cancelled, {});
 
     Exchange exchange;
@@ -232,22 +238,22 @@ Exchange SocketTransport::exchange(StepFreeMicros sendAt, clockcheck::Method met
     socket_->flush();  // the bytes leave now, not when an event loop gets to them
 
     QByteArray bytes;
-    exchange = readHead(std::move(exchange), bytes);
+    exchange = readHead(std::move(exchange), bytes, until);
     if (exchange.failure != Failure::None) return exchange;
-    dropBody(std::move(bytes), answersHead, exchange.head);
+    dropBody(std::move(bytes), answersHead, exchange.head, until);
     if (cancel_) return failed(Failure::Cancelled, {});
     return exchange;
 }
 
 // Reads and drops what the server sent since its last answer, which shows whether it has closed
 // the connection meanwhile, and opens a new one if so.
-Exchange SocketTransport::reopenWhenClosed() {
+Exchange SocketTransport::reopenWhenClosed(StepFreeMicros until) {
     if (socket_ && socket_->state() == QAbstractSocket::ConnectedState) {
         socket_->waitForReadyRead(0);
         socket_->readAll();
         if (socket_->state() == QAbstractSocket::ConnectedState) return {};
     }
-    return open();
+    return open(until);
 }
 
 // Sleeps in slices until `moment` on the step-free clock, or spins on it: a sleep can wake a
@@ -281,8 +287,7 @@ SocketTransport::Wait SocketTransport::waitForBytes(StepFreeMicros deadline) {
 // Reads up to the end of the answer's head; the bytes after it are left in `bytes`. Interim
 // answers (1xx, such as 103 Early Hints) are skipped: the time received is that of the answer
 // the server stamped last.
-Exchange SocketTransport::readHead(Exchange exchange, QByteArray& bytes) {
-    const StepFreeMicros until = deadline();
+Exchange SocketTransport::readHead(Exchange exchange, QByteArray& bytes, StepFreeMicros until) {
     for (;;) {
         switch (waitForBytes(until)) {
             case Wait::Cancelled:
@@ -317,10 +322,10 @@ Exchange SocketTransport::readHead(Exchange exchange, QByteArray& bytes) {
 // Reads and drops the body after a head, so that the next answer starts with the next byte read.
 // Where that cannot be done (no length given, a framing error, too large, too slow) the
 // connection is closed instead, and the next exchange opens a new one before its send time.
-void SocketTransport::dropBody(QByteArray bytes, bool answersHead, const std::string& head) {
+void SocketTransport::dropBody(QByteArray bytes, bool answersHead, const std::string& head,
+                               StepFreeMicros until) {
     const BodyFraming framing = bodyFraming(head, answersHead);
     bool usable = framing.keepAlive;
-    const StepFreeMicros until = deadline();
     const auto readMore = [&] {
         if (waitForBytes(until) != Wait::Ready) return false;
         bytes += socket_->readAll();

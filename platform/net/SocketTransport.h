@@ -26,7 +26,8 @@ namespace platform {
 // side by side (see DirectConnection.h).
 class SocketTransport : public clockcheck::TimedTransport {
   public:
-    // `waitLimit` bounds the connection and each answer's head (3 s for users; tests shorten it).
+    // `waitLimit` bounds open() and each exchange after its send moment (3 s for users; tests
+    // shorten it).
     // `addresses`, when given, stand for the host's as looked up (for tests).
     SocketTransport(const QUrl& address, const std::atomic<bool>& cancel,
                     std::chrono::milliseconds waitLimit = std::chrono::seconds(3),
@@ -41,14 +42,17 @@ class SocketTransport : public clockcheck::TimedTransport {
   private:
     enum class Wait { Ready, Cancelled, TimedOut, Closed };
 
-    // The end of a wait that starts now, on the step-free clock.
-    clockcheck::StepFreeMicros deadline() const;
+    // The end of a wait that starts `from`, on the step-free clock.
+    clockcheck::StepFreeMicros deadline(clockcheck::StepFreeMicros from) const;
     QString timeoutDetail(const char* what) const;
-    clockcheck::Exchange reopenWhenClosed();
+    clockcheck::Exchange open(clockcheck::StepFreeMicros until);
+    clockcheck::Exchange reopenWhenClosed(clockcheck::StepFreeMicros until);
     bool waitUntil(clockcheck::StepFreeMicros moment, bool spin);
     Wait waitForBytes(clockcheck::StepFreeMicros deadline);
-    clockcheck::Exchange readHead(clockcheck::Exchange exchange, QByteArray& bytes);
-    void dropBody(QByteArray bytes, bool answersHead, const std::string& head);
+    clockcheck::Exchange readHead(clockcheck::Exchange exchange, QByteArray& bytes,
+                                  clockcheck::StepFreeMicros until);
+    void dropBody(QByteArray bytes, bool answersHead, const std::string& head,
+                  clockcheck::StepFreeMicros until);
     clockcheck::Exchange failed(clockcheck::Failure failure, const QString& detail);
     void close();
 

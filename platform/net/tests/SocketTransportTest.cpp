@@ -41,7 +41,8 @@ struct Step {
 
 // Answers the n-th request it reads, on whichever connection, with the n-th step's reply (no bytes
 // and no close is no answer). Like a real server it answers a connection's requests in turn. As a
-// proxy it opens every CONNECT tunnel to itself. It notes when it read each request.
+// proxy it opens every CONNECT tunnel to itself, on connections after the first `lateTunnelMs`
+// late. It notes when it read each request.
 class ScriptedServer : public QObject {
   public:
     explicit ScriptedServer(QList<Step> script) : script_(std::move(script)) {
@@ -50,6 +51,7 @@ class ScriptedServer : public QObject {
             while (QTcpSocket* socket = server_.nextPendingConnection()) {
                 ++connections;
                 auto connection = std::make_shared<Connection>();
+                connection->tunnelDelayMs = connections > 1 ? lateTunnelMs : 0;
                 connect(socket, &QTcpSocket::readyRead, this,
                         [=, this] { serve(socket, connection); });
                 connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
@@ -58,6 +60,7 @@ class ScriptedServer : public QObject {
     }
     quint16 port() const { return server_.serverPort(); }
 
+    int lateTunnelMs = 0;
     int connections = 0;
     QList<QByteArray> requests;
     QList<PcMicros> readAt;
@@ -67,6 +70,7 @@ class ScriptedServer : public QObject {
         QByteArray buffer;
         QList<Step> queue;
         bool busy = false;
+        int tunnelDelayMs = 0;
     };
 
     void serve(QTcpSocket* socket, const std::shared_ptr<Connection>& connection) {
@@ -74,7 +78,9 @@ class ScriptedServer : public QObject {
         buffer += socket->readAll();
         for (qsizetype end; (end = buffer.indexOf("\r\n\r\n")) >= 0; buffer.remove(0, end + 4)) {
             if (buffer.startsWith("CONNECT ")) {
-                socket->write("HTTP/1.1 200 Connection established\r\n\r\n");
+                QTimer::singleShot(connection->tunnelDelayMs, socket, [socket] {
+                    socket->write("HTTP/1.1 200 Connection established\r\n\r\n");
+                });
                 continue;
             }
             readAt << platform::readClockPair().system;
@@ -105,6 +111,7 @@ struct Run {
     Exchange opened;
     QList<Exchange> exchanges;
     QList<StepFreeMicros> sendAt;
+    QList<StepFreeMicros> endedAt;
 };
 
 // Opens a transport on a thread of its own, as the program does, and sends each request
@@ -121,6 +128,7 @@ Run measure(const QUrl& address, const QList<Step>& steps, int limitMs,
         for (qsizetype i = 0; i < steps.size() && run.opened.failure == Failure::None; ++i) {
             run.sendAt << transport.now().stepFree + sendDelayUs;
             run.exchanges << transport.exchange(run.sendAt.back(), steps[i].method);
+            run.endedAt << transport.now().stepFree;
         }
     }));
     if (cancelAfterMs >= 0) QTimer::singleShot(cancelAfterMs, [&] { cancel = true; });
@@ -245,6 +253,23 @@ class SocketTransportTest : public QObject {
             }
             QCOMPARE(server.connections, row.connections);
         }
+    }
+
+    // Closed by the server while the request waits to be sent, then a new tunnel 2.5 s late and
+    // no answer: the reopening and the wait for the answer share the 3 s after the send moment
+    // (each with 3 s of its own, the exchange took 5.5 s).
+    void endsWithinTheWaitLimitOfItsSendMoment() {
+        const QList<Step> steps = {{Method::Head, kOk + "\r\n", {}, true}, {Method::Head, {}}};
+        ScriptedServer server(steps);
+        server.lateTunnelMs = 2'500;
+        qputenv("http_proxy", "http://127.0.0.1:" + QByteArray::number(server.port()));
+        const Run run = measure(QUrl("http://clock.test/"), steps, 3'000, 60'000);
+        qunsetenv("http_proxy");
+        QCOMPARE(run.exchanges.size(), 2);
+        QCOMPARE(run.exchanges[1].failure, Failure::NoAnswer);
+        QCOMPARE(server.connections, 2);
+        const StepFreeMicros took = run.endedAt[1] - run.sendAt[1];
+        QVERIFY2(took < 4'500'000, QByteArray::number(took / 1000) + " ms");
     }
 
     // The host's addresses of both families, the IPv6 one silent or refusing: IPv4 answers.
