@@ -19,7 +19,8 @@ namespace clockcheck {
 // Every reading is a pair of the system clock and the step-free clock. When the system clock
 // moves against the step-free one by more than slewing allows (1 ms plus 0.5 ms per second), it
 // was stepped, and the answers so far bound the offset of a clock that is no more: the check
-// starts over once with what is left of its 12 s, and ends with ClockChanged on a second step.
+// starts over once with what is left of its 12 s, and ends with ClockChanged on a second step or
+// when nothing is left. No request leaves after the 12 s.
 //
 // It ends at once with a failure on the transport's first failure (cancelling included), on an
 // answer whose head or `Date` cannot be read, or when two answers bound no common offset. A
