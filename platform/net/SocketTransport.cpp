@@ -160,7 +160,9 @@ Exchange SocketTransport::open(StepFreeMicros until) {
                          });
         return tls;
     };
-    const QNetworkProxy proxy = proxyFor(address_);
+    // Looked up once: the lookup (PAC, WPAD) has no time limit, so a reopening must not wait on it.
+    if (!proxy_) proxy_ = proxyFor(address_);
+    const QNetworkProxy proxy = *proxy_;
     const bool viaProxy = proxy.type() != QNetworkProxy::NoProxy;
     if (viaProxy) {
         socket_ = makeSocket();

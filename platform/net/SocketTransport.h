@@ -6,10 +6,12 @@
 #include <QByteArray>
 #include <QHostAddress>
 #include <QList>
+#include <QNetworkProxy>
 #include <QUrl>
 #include <atomic>
 #include <chrono>
 #include <memory>
+#include <optional>
 
 #include "TimedTransport.h"
 
@@ -60,7 +62,8 @@ class SocketTransport : public clockcheck::TimedTransport {
     const std::atomic<bool>& cancel_;
     const std::chrono::milliseconds waitLimit_;
     const QList<QHostAddress> addresses_;
-    const QByteArray requestTail_;  // the request after its method
+    const QByteArray requestTail_;        // the request after its method
+    std::optional<QNetworkProxy> proxy_;  // the system's, found at the first open()
     std::unique_ptr<QTcpSocket> socket_;
 };
 
