@@ -18,7 +18,7 @@ PulseSoundOutput::~PulseSoundOutput() { close(); }
 
 bool PulseSoundOutput::open(int sampleRate) {
     close();
-    const pa_sample_spec spec{PA_SAMPLE_S16LE, static_cast<std::uint32_t>(sampleRate), 1};
+    const pa_sample_spec format{PA_SAMPLE_S16LE, static_cast<std::uint32_t>(sampleRate), 1};
     const std::uint32_t bytesPerMs =
         static_cast<std::uint32_t>(sampleRate) * kBytesPerSample / 1000;
     // A short buffer keeps what is written close to when it is heard; the server is asked for
@@ -30,7 +30,7 @@ bool PulseSoundOutput::open(int sampleRate) {
     buffer.minreq = kRequestMs * bytesPerMs;
     buffer.fragsize = static_cast<std::uint32_t>(-1);
     stream_ = pa_simple_new(nullptr, "Ticklot", PA_STREAM_PLAYBACK, nullptr, "The last seconds",
-                            &spec, nullptr, &buffer, nullptr);
+                            &format, nullptr, &buffer, nullptr);
     return stream_ != nullptr;
 }
 
