@@ -3,8 +3,6 @@
 
 #include "ClockCorrection.h"
 
-#include <chrono>
-
 #include "ClockPair.h"
 
 namespace platform {
@@ -31,12 +29,6 @@ std::int64_t siteAheadOfStepFree(std::int64_t offset, const clockcheck::ClockRea
 ClockCorrection& clockCorrection() {
     static ClockCorrection correction;
     return correction;
-}
-
-std::int64_t pcClockNow() {
-    return std::chrono::duration_cast<std::chrono::microseconds>(
-               std::chrono::system_clock::now().time_since_epoch())
-        .count();
 }
 
 std::int64_t correctedClockNow() { return clockCorrection().at(readClockPair()); }

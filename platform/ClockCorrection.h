@@ -40,9 +40,6 @@ std::int64_t siteAheadOfStepFree(std::int64_t offset, const clockcheck::ClockRea
 // The program's one correction, read by the local clock and the tick source.
 ClockCorrection& clockCorrection();
 
-// The PC's system clock in microseconds since the epoch, uncorrected: what a clock check measures.
-std::int64_t pcClockNow();
-
 // The program's clock now: the clock the Pacific clock shows and the ticks are phased to.
 std::int64_t correctedClockNow();
 
