@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QAuthenticator>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QVBoxLayout>
 #include <QWebEngineHistory>
@@ -163,6 +164,24 @@ bool WebEngineBrowser::eventFilter(QObject* watched, QEvent* event) {
             widget->setFocusPolicy(Qt::ClickFocus);
     }
     return QWidget::eventFilter(watched, event);
+}
+
+// Chromium hands back each key the page did not use, and the view passes it on to this pane. A
+// Tab among them must not move the focus as in any other widget: the page is left through
+// focusNextPrevChild once Chromium has passed its last link or field, while a Tab handed back is
+// one Chromium dropped, as it can just after the page took the focus, and leaving on it would
+// skip the page's remaining stops.
+bool WebEngineBrowser::event(QEvent* event) {
+    if (event->type() == QEvent::KeyPress && view_ &&
+        view_->isAncestorOf(QApplication::focusWidget())) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
+            !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            event->accept();
+            return true;
+        }
+    }
+    return QWidget::event(event);
 }
 
 void WebEngineBrowser::focusInEvent(QFocusEvent* event) {

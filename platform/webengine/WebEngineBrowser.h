@@ -60,6 +60,7 @@ class WebEngineBrowser : public QWidget, public browser::WebBrowser {
     void onNavigateComplete2(std::function<void()> handler) override;
 
   protected:
+    bool event(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     bool focusNextPrevChild(bool next) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
